@@ -1,0 +1,39 @@
+#pragma once
+
+// Colours as the window descriptions give them: 0x00BBGGRR for a direct
+// colour, 0x800000NN for the desktop's system colour number NN.
+
+#include <cstdint>
+
+namespace core {
+
+using Colour = std::uint32_t;
+
+namespace SystemColour {
+inline constexpr Colour MenuText = 0x8000'0007;
+inline constexpr Colour HighlightText = 0x8000'000E;
+inline constexpr Colour ButtonFace = 0x8000'000F;
+inline constexpr Colour ButtonText = 0x8000'0012;
+} // namespace SystemColour
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Rgb &, const Rgb &) = default;
+};
+
+constexpr bool isSystemColour(Colour colour) {
+    return (colour & 0xFF00'0000) == 0x8000'0000;
+}
+constexpr int systemColourIndex(Colour colour) {
+    return static_cast<int>(colour & 0xFF);
+}
+
+constexpr Rgb directRgb(Colour colour) {
+    return {static_cast<std::uint8_t>(colour & 0xFF),
+            static_cast<std::uint8_t>((colour >> 8) & 0xFF),
+            static_cast<std::uint8_t>((colour >> 16) & 0xFF)};
+}
+
+} // namespace core

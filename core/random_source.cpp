@@ -1,0 +1,39 @@
+#include "random_source.h"
+
+#include <chrono>
+#include <utility>
+
+namespace core {
+namespace {
+
+constexpr std::uint64_t golden = 0x9E37'79B9'7F4A'7C15ULL;
+
+// The finaliser of SplitMix64: a bijection that spreads every input bit.
+std::uint64_t mix(std::uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xBF58'476D'1CE4'E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D0'49BB'1331'11EBULL;
+    return z ^ (z >> 31);
+}
+
+} // namespace
+
+std::uint64_t RandomSource::timeOfDay() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+}
+
+RandomSource::RandomSource(Clock clock, std::uint64_t state)
+    : m_clock(std::move(clock)), m_state(state) {}
+
+void RandomSource::reseed() {
+    m_state = mix(m_state ^ mix(m_clock() + golden));
+}
+
+float RandomSource::next() {
+    m_state += golden;
+    const std::uint64_t bits = mix(m_state) >> 40; // top 24 bits
+    return static_cast<float>(bits) * (1.0f / 16777216.0f);
+}
+
+} // namespace core

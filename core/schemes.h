@@ -1,0 +1,31 @@
+#pragma once
+
+// The colour schemes of the digit display: the frame behind the cells, and
+// the background and digits of every cell.
+
+#include "colour.h"
+
+namespace core {
+
+struct Scheme {
+    Colour frameBack;
+    Colour cellBack;
+    Colour cellFore;
+};
+
+namespace schemes {
+inline constexpr Colour green = 0x0000'FF00;
+
+inline constexpr Scheme normal{SystemColour::ButtonFace, SystemColour::ButtonFace,
+                               SystemColour::ButtonText};
+inline constexpr Scheme negative{SystemColour::ButtonText, SystemColour::ButtonText,
+                                 SystemColour::HighlightText};
+inline constexpr Scheme grey{SystemColour::ButtonFace, SystemColour::ButtonFace,
+                             SystemColour::HighlightText};
+inline constexpr Scheme fluro{SystemColour::ButtonText, SystemColour::ButtonText, green};
+
+// The first countdown program's Negative: green digits rather than highlight text.
+inline constexpr Scheme firstNegative{SystemColour::ButtonText, SystemColour::ButtonText, green};
+} // namespace schemes
+
+} // namespace core

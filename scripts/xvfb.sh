@@ -1,0 +1,29 @@
+# shellcheck shell=bash
+# Starts a private Xvfb on a free display number and exports DISPLAY for it.
+# Source this file, call start_xvfb, and stop_xvfb when done.
+
+start_xvfb() {
+    local number
+    for number in $(seq 90 140); do
+        [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        local tries
+        for tries in $(seq 1 100); do
+            if xdpyinfo -display ":$number" >/dev/null 2>&1; then
+                export DISPLAY=":$number" XVFB_DISPLAY_NUMBER=$number XVFB_PID
+                return 0
+            fi
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null || true
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+stop_xvfb() {
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    return 0
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "window_description.h"
+
+#include <QFont>
+
+namespace ui {
+
+// Maps the fonts the windows name to free fonts that Debian ships, so the
+// descriptions can keep asking for "Agency FB" and "MS Sans Serif".
+void installFontSubstitutes();
+
+// The font for a description's point size. Sizes become pixels at 96 per
+// inch, the same scale that turns twips into pixels, so text keeps its size
+// against the controls whatever the screen reports.
+QFont fontFor(const Font &font);
+
+} // namespace ui

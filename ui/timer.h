@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+namespace ui {
+
+// A timer with the two properties the programs use. It ticks every Interval
+// milliseconds while Enabled is true and Interval is above 0; with Interval 0
+// it delivers nothing at all (a Qt timer at 0 would fire without pause).
+// Writing Interval restarts the wait; enabling a running timer does not.
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int maxInterval = 2147483647;
+
+    explicit Timer(QObject *parent = nullptr);
+
+    bool isEnabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    int interval() const { return m_interval; }
+    // The caller checks the range 0 to maxInterval; a negative value is refused.
+    void setInterval(int milliseconds);
+
+    // Whether ticks are being delivered.
+    bool isTicking() const { return m_timer.isActive(); }
+
+signals:
+    void timer();
+
+private:
+    void update(bool restartWait);
+
+    QTimer m_timer;
+    int m_interval = 0;
+    bool m_enabled = false;
+};
+
+} // namespace ui
