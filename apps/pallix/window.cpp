@@ -1,0 +1,133 @@
+#include "window.h"
+
+#include "apps/common/family.h"
+
+namespace pallix {
+namespace {
+
+using namespace ui;
+using family::agency24Bold;
+using family::agency2625;
+using family::cellFont;
+using family::sansSerif1725;
+using family::sansSerif225;
+
+// No two labels overlap here, so their order in the table does not matter.
+constexpr Control controls[] = {
+    {.name = "Frame2",
+     .kind = Kind::Frame,
+     .in = "Form1",
+     .twips = {120, 120, 10935, 7575},
+     .tabIndex = 0},
+    {.name = "Frame1",
+     .kind = Kind::Frame,
+     .in = "Frame2",
+     .twips = {120, 4800, 10695, 2655},
+     .tabIndex = 2},
+    {.name = "Label1",
+     .index = 0,
+     .kind = Kind::Label,
+     .in = "Frame2",
+     .twips = {120, 240, 1935, 4935},
+     .caption = "0",
+     .font = cellFont,
+     .tabIndex = 1},
+    {.name = "Label1",
+     .index = 1,
+     .kind = Kind::Label,
+     .in = "Frame2",
+     .twips = {2310, 240, 1935, 4935},
+     .caption = "0",
+     .font = cellFont,
+     .tabIndex = 4},
+    {.name = "Label1",
+     .index = 2,
+     .kind = Kind::Label,
+     .in = "Frame2",
+     .twips = {4500, 240, 1935, 4935},
+     .caption = "0",
+     .font = cellFont,
+     .tabIndex = 5},
+    {.name = "Label1",
+     .index = 3,
+     .kind = Kind::Label,
+     .in = "Frame2",
+     .twips = {6690, 240, 1935, 4935},
+     .caption = "0",
+     .font = cellFont,
+     .tabIndex = 6},
+    {.name = "Label1",
+     .index = 4,
+     .kind = Kind::Label,
+     .in = "Frame2",
+     .twips = {8880, 240, 1935, 4935},
+     .caption = "0",
+     .font = cellFont,
+     .tabIndex = 7},
+    {.name = "Command1",
+     .kind = Kind::Button,
+     .in = "Frame1",
+     .twips = {7560, 1680, 2535, 855},
+     .caption = "Exit",
+     .font = agency24Bold,
+     .tabIndex = 13},
+    {.name = "txtloop",
+     .kind = Kind::TextBox,
+     .in = "Frame1",
+     .twips = {5880, 1680, 735, 735},
+     .caption = "233",
+     .font = agency2625,
+     .maxLength = 3,
+     .tabIndex = 11},
+    {.name = "cmdAuto",
+     .kind = Kind::Button,
+     .in = "Frame1",
+     .twips = {4080, 600, 2535, 855},
+     .caption = "Auto- Spinner",
+     .font = agency24Bold,
+     .tabIndex = 10},
+    {.name = "cmdClear",
+     .kind = Kind::Button,
+     .in = "Frame1",
+     .twips = {7560, 600, 2535, 855},
+     .caption = "Clear",
+     .font = agency24Bold,
+     .tabIndex = 8},
+    {.name = "cmdstart",
+     .kind = Kind::Button,
+     .in = "Frame1",
+     .twips = {600, 600, 2535, 855},
+     .caption = "Spin",
+     .font = agency24Bold,
+     .tabIndex = 3},
+    {.name = "Label3",
+     .kind = Kind::Label,
+     .in = "Frame1",
+     .twips = {3000, 1920, 2775, 495},
+     .caption = "Number of Spins",
+     .font = sansSerif1725,
+     .tabIndex = 12},
+    // Empty, behind "Auto- Spinner": it shows nothing.
+    {.name = "Label2",
+     .kind = Kind::Label,
+     .in = "Frame1",
+     .twips = {3960, 360, 2295, 1215},
+     .font = sansSerif225,
+     .tabIndex = 9},
+};
+
+constexpr Window description{
+    .name = "Form1",
+    .title = family::title,
+    .clientWidth = 11175,
+    .clientHeight = 7800,
+    .controls = controls,
+};
+
+} // namespace
+
+const ui::Window &window() {
+    return description;
+}
+
+} // namespace pallix
