@@ -8,7 +8,7 @@ namespace {
 using namespace ui;
 using family::agency24Bold;
 using family::agency30;
-using family::cellFont;
+using family::digitCell;
 using family::sansSerif1725;
 
 constexpr Font agency24BoldItalic{"Agency FB", 24, true, true};
@@ -34,46 +34,11 @@ constexpr Control controls[] = {
      .backColor = 0x0000'00FF,
      .foreColor = 0x0080'80FF,
      .tabIndex = 16},
-    {.name = "Label1",
-     .index = 0,
-     .kind = Kind::Label,
-     .in = "Frame2",
-     .twips = {240, 120, 1935, 4935},
-     .caption = "0",
-     .font = cellFont,
-     .tabIndex = 4},
-    {.name = "Label1",
-     .index = 1,
-     .kind = Kind::Label,
-     .in = "Frame2",
-     .twips = {2430, 120, 1935, 4935},
-     .caption = "0",
-     .font = cellFont,
-     .tabIndex = 9},
-    {.name = "Label1",
-     .index = 2,
-     .kind = Kind::Label,
-     .in = "Frame2",
-     .twips = {4620, 120, 1935, 4935},
-     .caption = "0",
-     .font = cellFont,
-     .tabIndex = 10},
-    {.name = "Label1",
-     .index = 3,
-     .kind = Kind::Label,
-     .in = "Frame2",
-     .twips = {6810, 120, 1935, 4935},
-     .caption = "0",
-     .font = cellFont,
-     .tabIndex = 11},
-    {.name = "Label1",
-     .index = 4,
-     .kind = Kind::Label,
-     .in = "Frame2",
-     .twips = {9000, 120, 1935, 4935},
-     .caption = "0",
-     .font = cellFont,
-     .tabIndex = 12},
+    digitCell(0, 240, 120, 4),
+    digitCell(1, 2430, 120, 9),
+    digitCell(2, 4620, 120, 10),
+    digitCell(3, 6810, 120, 11),
+    digitCell(4, 9000, 120, 12),
     {.name = "Frame1",
      .kind = Kind::Frame,
      .in = "Frame2",
@@ -167,10 +132,7 @@ constexpr MenuItemRow visualItems[] = {
     {"mnuGrey", "grey"},
 };
 
-constexpr Menu menus[] = {
-    {"mnuOut", "Output", family::outputItems},
-    {"mnuvisual", "Visual", visualItems},
-};
+constexpr auto menus = family::countdownMenus(visualItems);
 
 constexpr Window description{
     .name = "Form1",
