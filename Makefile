@@ -27,3 +27,21 @@ test: build
 
 clean:
 	rm -rf build
+
+.PHONY: package screenshots
+
+# The Debian package of the four programs, written into $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The pictures of the four windows in the README, taken from this build on a
+# virtual display.
+screenshots: build
+	scripts/screenshots.sh $(BUILD)/bin docs/screenshots
+
+# Installs the package built by `make package` on this machine, checks the
+# installed files and starts each program from /usr/bin on a virtual display,
+# then removes the package again.
+.PHONY: check-package
+check-package: package
+	packaging/check-deb.sh $(BUILD)/vantorel_*.deb $(BUILD)/installed

@@ -11,6 +11,8 @@ packages=(
     fonts-bebas-neue fonts-roboto-unhinted fonts-liberation fonts-dejavu-core
     # A virtual display, screenshots and input for the headless run and the tests.
     xvfb xauth x11-utils imagemagick xdotool
+    # Validators of the installed desktop entries and metainfo (make check-package).
+    desktop-file-utils appstream
 )
 
 missing=()

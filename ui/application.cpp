@@ -4,9 +4,19 @@
 
 namespace ui {
 
-void prepareApplication() {
-    QApplication::setOrganizationName(QStringLiteral("Quabrix International"));
-    QApplication::setApplicationName(QStringLiteral("Vantorel"));
+namespace {
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+} // namespace
+
+void prepareApplication(const VersionRecord &record) {
+    QApplication::setOrganizationName(toQString(record.company));
+    QApplication::setApplicationName(toQString(record.product));
+    QApplication::setApplicationVersion(toQString(record.version));
+    // Lets the desktop match the window to the program's desktop entry and
+    // so to its icon and name.
+    QGuiApplication::setDesktopFileName(toQString(record.desktopEntry));
     installFontSubstitutes();
 }
 

@@ -1,20 +1,21 @@
 #pragma once
 
 #include "form.h"
+#include "version_record.h"
 
 #include <QApplication>
 
 namespace ui {
 
-// Everything a program's main does around its form: the application, the
-// font stand-ins, the form's load, showing it, and the event loop until
-// program end.
-void prepareApplication();
+// Everything a program's main does around its form: the application named
+// by the program's version record, the font stand-ins, the form's load,
+// showing it, and the event loop until program end.
+void prepareApplication(const VersionRecord &record);
 int runForm(QApplication &app, Form &form);
 
-template<typename F> int run(int argc, char **argv) {
+template<typename F> int run(int argc, char **argv, const VersionRecord &record = programVersion) {
     QApplication app(argc, argv);
-    prepareApplication();
+    prepareApplication(record);
     F form;
     return runForm(app, form);
 }

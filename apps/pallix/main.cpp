@@ -4,5 +4,5 @@
 
 // Built twice, as pallix and as pallixb: one program under two names.
 int main(int argc, char **argv) {
-    return ui::run<pallix::Form1>(argc, argv);
+    return ui::run<pallix::Form1>(argc, argv, ui::programVersion);
 }

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Takes a picture of each program's window on a virtual X display, after one
+# press of the space bar (which presses "Spin", the button that has the focus
+# at start), and saves it as OUT-DIR/PROGRAM.png.
+#   scripts/screenshots.sh BIN-DIR OUT-DIR [PROGRAM...]
+# BIN-DIR holds the programs, e.g. build/release/bin or /usr/bin. With SCALE=2
+# in the environment the windows are drawn at twice the size (QT_SCALE_FACTOR)
+# and the pictures are named PROGRAM@2x.png.
+set -euo pipefail
+
+bin=${1:?usage: screenshots.sh BIN-DIR OUT-DIR [PROGRAM...]}
+out=${2:?usage: screenshots.sh BIN-DIR OUT-DIR [PROGRAM...]}
+shift 2
+programs=("$@")
+[ ${#programs[@]} -gt 0 ] || programs=(corvane2 corvane pallix pallixb)
+scale=${SCALE:-1}
+suffix=""
+[ "$scale" = 1 ] || suffix="@${scale}x"
+
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=xvfb.sh
+source "$here/xvfb.sh"
+start_xvfb
+app=""
+finish() {
+    [ -z "$app" ] || kill "$app" 2>/dev/null || true
+    stop_xvfb
+}
+trap finish EXIT
+mkdir -p "$out"
+
+for program in "${programs[@]}"; do
+    [ -x "$bin/$program" ] || { echo "no program at $bin/$program" >&2; exit 1; }
+    QT_SCALE_FACTOR=$scale "$bin/$program" &
+    app=$!
+    if ! window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantorel:' | sed -n 1p) ||
+        [ -z "$window" ]; then
+        echo "$program did not show its window within 20 seconds" >&2
+        exit 1
+    fi
+    # Without a window manager nothing gives the window the keyboard.
+    xdotool windowfocus --sync "$window"
+    xdotool key --window "$window" space
+    # Let the spin's repaint reach the screen before taking the picture.
+    sleep 1
+    import -window "$window" "$out/$program$suffix.png"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    app=""
+    echo "$out/$program$suffix.png"
+done
