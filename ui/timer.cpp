@@ -1,10 +1,25 @@
 #include "timer.h"
 
+#include <algorithm>
+
 namespace ui {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// Ticks that fall behind (a busy machine) are caught up, so a countdown of N
+// ticks still takes N intervals. Behind by more than this (a suspended
+// machine, a debugger) the missed ticks are dropped rather than delivered in
+// a burst, and the timeline starts again.
+constexpr auto catchUpLimit = std::chrono::seconds(1);
+
+} // namespace
 
 Timer::Timer(QObject *parent) : QObject(parent) {
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &Timer::timer);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &Timer::onTimeout);
 }
 
 void Timer::setEnabled(bool enabled) {
@@ -27,8 +42,23 @@ void Timer::update(bool restartWait) {
     if (!shouldTick) {
         m_timer.stop();
     } else if (restartWait || !m_timer.isActive()) {
-        m_timer.start(m_interval);
+        m_due = Clock::now() + milliseconds(m_interval);
+        m_timer.start(milliseconds(m_interval));
     }
+}
+
+void Timer::onTimeout() {
+    // A periodic QTimer that wakes late waits a whole interval from then on,
+    // and every late wake-up is lost for good. Each tick is due one interval
+    // after the previous one was due instead.
+    const Clock::time_point now = Clock::now();
+    m_due += milliseconds(m_interval);
+    if (now - m_due > catchUpLimit)
+        m_due = now + milliseconds(m_interval);
+    // Armed before the handler runs, so that it sees a ticking timer and can
+    // stop it or restart its wait.
+    m_timer.start(std::max(std::chrono::round<milliseconds>(m_due - now), milliseconds(0)));
+    emit timer();
 }
 
 } // namespace ui

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
+
 namespace ui {
 
 // A timer with the two properties the programs use. It ticks every Interval
@@ -30,8 +32,12 @@ signals:
 
 private:
     void update(bool restartWait);
+    void onTimeout();
 
+    // A single-shot QTimer re-armed at every tick towards m_due, so that the
+    // ticks keep to the timeline that began when the wait was last restarted.
     QTimer m_timer;
+    std::chrono::steady_clock::time_point m_due{};
     int m_interval = 0;
     bool m_enabled = false;
 };
