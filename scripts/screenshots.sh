@@ -20,7 +20,9 @@ suffix=""
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=xvfb.sh
 source "$here/xvfb.sh"
-start_xvfb
+# A screen large enough for the window at that scale: the largest is about
+# 760 x 600 pixels at scale 1.
+XVFB_SCREEN="$(awk -v s="$scale" 'BEGIN { printf "%dx%dx24", 1280 * s, 1024 * s }')" start_xvfb
 app=""
 finish() {
     [ -z "$app" ] || kill "$app" 2>/dev/null || true

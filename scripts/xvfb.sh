@@ -1,12 +1,13 @@
 # shellcheck shell=bash
 # Starts a private Xvfb on a free display number and exports DISPLAY for it.
-# Source this file, call start_xvfb, and stop_xvfb when done.
+# Source this file, call start_xvfb, and stop_xvfb when done. XVFB_SCREEN
+# sets the screen size and depth (default 1280x1024x24).
 
 start_xvfb() {
     local number
     for number in $(seq 90 140); do
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
-        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$number" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         local tries
         for tries in $(seq 1 100); do

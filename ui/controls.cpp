@@ -2,16 +2,60 @@
 
 #include "colours.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace ui {
+namespace {
+
+// What assistive technology reads from a label: its name (the accessible
+// name given by the window, else the caption) and, as its value, the caption,
+// so that a digit cell reads "Digit 1" with value "7".
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(Label *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto *label = static_cast<const Label *>(widget());
+        switch (kind) {
+        case QAccessible::Name:
+            return label->accessibleName().isEmpty() ? label->caption() : label->accessibleName();
+        case QAccessible::Value:
+            return label->caption();
+        default:
+            return QAccessibleWidget::text(kind);
+        }
+    }
+};
+
+QAccessibleInterface *labelAccessible(const QString &className, QObject *object) {
+    if (className == QLatin1String(Label::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new LabelAccessible(static_cast<Label *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 Label::Label(QWidget *parent) : QLabel(parent) {
+    static const bool accessibleLabels = (QAccessible::installFactory(labelAccessible), true);
+    Q_UNUSED(accessibleLabels);
     setAutoFillBackground(true); // labels are opaque
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setMargin(0);
     setIndent(0);
     setTextFormat(Qt::PlainText);
+}
+
+void Label::setCaption(const QString &caption) {
+    setText(caption);
+    // QLabel reports a new text as a new name; a label with a name of its own
+    // keeps its name and changes its value instead.
+    if (QAccessible::isActive() && !accessibleName().isEmpty()) {
+        QAccessibleValueChangeEvent event(this, caption);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void Label::setBackColor(core::Colour colour) {

@@ -17,8 +17,9 @@ class Label : public QLabel {
 public:
     explicit Label(QWidget *parent = nullptr);
 
+    // Assistive technology reads the caption as the label's value.
     QString caption() const { return text(); }
-    void setCaption(const QString &caption) { setText(caption); }
+    void setCaption(const QString &caption);
     void setBackColor(core::Colour colour);
     void setForeColor(core::Colour colour);
 };

@@ -62,6 +62,7 @@ Form::Form(const Window &window, QWidget *parent)
     buildControls(window.controls);
     stackControls(window.controls);
     orderTabs(window.controls);
+    nameControls(window.controls);
     for (const TimerRow &row : window.timers) {
         auto *timer = new Timer(this);
         timer->setObjectName(toQString(row.name));
@@ -236,6 +237,23 @@ void Form::stackControls(std::span<const Control> controls) {
     for (const Control &row : controls)
         if (!isBackdrop(row.kind))
             control(row.name, row.index)->raise();
+}
+
+void Form::nameControls(std::span<const Control> controls) {
+    for (const Control &row : controls) {
+        QWidget *widget = control(row.name, row.index);
+        if (!row.namedBy.empty()) {
+            // The buddy also tells assistive technology that the label
+            // labels the box.
+            auto *label = control<Label>(row.namedBy);
+            label->setBuddy(widget);
+            widget->setAccessibleName(label->caption());
+        } else if (!row.accessibleName.empty()) {
+            const QString name = toQString(row.accessibleName);
+            widget->setAccessibleName(
+                row.index < 0 ? name : QStringLiteral("%1 %2").arg(name).arg(row.index + 1));
+        }
+    }
 }
 
 void Form::orderTabs(std::span<const Control> controls) {

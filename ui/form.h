@@ -84,6 +84,7 @@ private:
     void buildControls(std::span<const Control> controls);
     void stackControls(std::span<const Control> controls);
     void orderTabs(std::span<const Control> controls);
+    void nameControls(std::span<const Control> controls);
     QWidget *createControl(const Control &row, QWidget *container);
 
     QWidget *m_client = nullptr;

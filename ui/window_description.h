@@ -45,6 +45,11 @@ struct Control {
     std::optional<core::Colour> foreColor{};
     int maxLength = 0; // text boxes: 0 for no limit
     int tabIndex = -1; // -1 for shapes, which have none
+    // For assistive technology: the label whose caption names this control on
+    // screen, or a name of its own where nothing on screen names it (an
+    // element of a control array gets its number after it, counting from 1).
+    std::string_view namedBy{};
+    std::string_view accessibleName{};
 };
 
 struct TimerRow {

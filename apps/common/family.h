@@ -36,7 +36,8 @@ constexpr ui::Control digitCell(int index, int left, int top, int tabIndex) {
             .twips = {left, top, 1935, 4935},
             .caption = "0",
             .font = cellFont,
-            .tabIndex = tabIndex};
+            .tabIndex = tabIndex,
+            .accessibleName = "Digit"};
 }
 
 // The menu bar of the countdown windows: Output, then Visual with the
