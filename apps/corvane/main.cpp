@@ -3,5 +3,5 @@
 #include "ui/application.h"
 
 int main(int argc, char **argv) {
-    return ui::run<corvane::Form1>(argc, argv);
+    return ui::run<corvane::Form1>(argc, argv, ui::programVersion);
 }
