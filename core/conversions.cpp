@@ -156,10 +156,6 @@ std::optional<std::int32_t> roundToInt32(double value) {
     return toIntegerInRange<std::int32_t>(std::nearbyint(value));
 }
 
-std::optional<std::int16_t> floorToInt16(double value) {
-    return toIntegerInRange<std::int16_t>(std::floor(value));
-}
-
 std::optional<std::int16_t> increment(std::int16_t value) {
     if (value == std::numeric_limits<std::int16_t>::max())
         return std::nullopt;

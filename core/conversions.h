@@ -9,6 +9,7 @@
 // the rule the original runtime used for its integer conversions.
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,7 +31,20 @@ std::optional<std::int16_t> textToInt16(std::string_view text);
 
 std::optional<std::int16_t> roundToInt16(double value);
 std::optional<std::int32_t> roundToInt32(double value);
-std::optional<std::int16_t> floorToInt16(double value);
+// Inline: the draw floors every value it makes, and an optional returned
+// from another translation unit travels through memory.
+inline std::optional<std::int16_t> floorToInt16(double value) {
+    if (!(value >= std::numeric_limits<std::int16_t>::min() &&
+          value < std::numeric_limits<std::int16_t>::max() + 1.0))
+        return std::nullopt; // NaN fails both tests
+    // Truncation, one lower for a negative value with a fraction: exact, and
+    // far shorter than std::floor on plain x86-64, which has no rounding
+    // instruction.
+    const int truncated = static_cast<int>(value);
+    if (value >= 0)
+        return static_cast<std::int16_t>(truncated);
+    return static_cast<std::int16_t>(truncated - (value < truncated));
+}
 
 // A 16-bit increment that refuses to wrap past 32767.
 std::optional<std::int16_t> increment(std::int16_t value);

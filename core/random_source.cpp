@@ -7,6 +7,9 @@ namespace core {
 namespace {
 
 constexpr std::uint64_t golden = 0x9E37'79B9'7F4A'7C15ULL;
+// A multiplier of 1 mod 4 (Knuth's MMIX): with an odd increment the step
+// x -> x * lcgMultiplier + c runs through all 2^64 states.
+constexpr std::uint64_t lcgMultiplier = 6364136223846793005ULL;
 
 // The finaliser of SplitMix64: a bijection that spreads every input bit.
 std::uint64_t mix(std::uint64_t z) {
@@ -27,7 +30,12 @@ RandomSource::RandomSource(Clock clock, std::uint64_t state)
     : m_clock(std::move(clock)), m_state(state) {}
 
 void RandomSource::reseed() {
-    m_state = mix(m_state ^ mix(m_clock() + golden));
+    // With the golden step of next(), a frozen clock makes reseed-and-next an
+    // LCG with an odd increment: full period, so no clock value restarts the
+    // sequence. No mixing here: next() mixes, and every instruction after the
+    // clock read lengthens the draw.
+    const std::uint64_t stepped = m_state * lcgMultiplier; // done while the clock is read
+    m_state = stepped + m_clock() * (golden << 1);
 }
 
 float RandomSource::next() {

@@ -33,7 +33,7 @@ template<typename T> QByteArray describe(const std::optional<T> &value) {
 // Exact comparison: the fuzzy QCOMPARE of doubles would let 1e-13 pass for 0.
 template<typename T>
 bool sameResult(const std::optional<T> &actual, const std::optional<T> &expected) {
-    return actual.has_value() == expected.has_value() && (!actual || *actual == *expected);
+    return actual == expected;
 }
 
 #define COMPARE_RESULT(actual, expected)                                                           \
@@ -60,6 +60,7 @@ private slots:
     void roundToInt32();
     void floorToInt16_data();
     void floorToInt16();
+    void floorAgreesWithStdFloorAroundEveryInteger();
     void increment_data();
     void increment();
 };
@@ -283,12 +284,33 @@ void TestConversions::floorToInt16_data() {
     QTest::addRow("minimum") << -32768.0 << Maybe16(-32768);
     QTest::addRow("just_below_minimum") << -32768.1 << Maybe16();
     QTest::addRow("nan") << notANumber << Maybe16();
+    QTest::addRow("infinity") << inf << Maybe16();
+    QTest::addRow("negative_whole_stays") << -1.0 << Maybe16(-1);
+    QTest::addRow("negative_zero") << -0.0 << Maybe16(0);
+    QTest::addRow("minimum_from_a_fraction_above") << -32767.5 << Maybe16(-32768);
 }
 
 void TestConversions::floorToInt16() {
     QFETCH(double, value);
     QFETCH(Maybe16, expected);
     COMPARE_RESULT(core::floorToInt16(value), expected);
+}
+
+void TestConversions::floorAgreesWithStdFloorAroundEveryInteger() {
+    for (int k = -32770; k <= 32769; ++k) {
+        const double whole = k;
+        for (double value : {whole, std::nextafter(whole, -inf), std::nextafter(whole, inf),
+                             whole + 0.5, whole - 0.25}) {
+            const double floored = std::floor(value);
+            const bool inRange = floored >= -32768 && floored <= 32767;
+            const Maybe16 actual = core::floorToInt16(value);
+            if (actual.has_value() != inRange || (actual && *actual != floored))
+                QFAIL(qPrintable(QStringLiteral("floor of %1: got %2, expected %3")
+                                     .arg(value, 0, 'g', 17)
+                                     .arg(describe(actual))
+                                     .arg(floored)));
+        }
+    }
 }
 
 void TestConversions::increment_data() {

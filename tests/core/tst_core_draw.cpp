@@ -227,16 +227,21 @@ void TestDraw::spunCellsFollowTheDrawDistribution() {
 }
 
 void TestDraw::frozenClockStillVaries_data() {
-    QTest::addColumn<bool>("frozen");
-    QTest::addRow("frozen_clock") << true;
-    QTest::addRow("system_clock") << false;
+    QTest::addColumn<bool>("systemClock");
+    QTest::addColumn<quint64>("time");
+    QTest::addRow("frozen_clock") << false << quint64(frozenTime);
+    QTest::addRow("frozen_at_zero") << false << quint64(0);
+    QTest::addRow("frozen_at_all_ones") << false << ~quint64(0);
+    QTest::addRow("frozen_at_top_bit") << false << (quint64(1) << 63);
+    QTest::addRow("system_clock") << true << quint64(0);
 }
 
 void TestDraw::frozenClockStillVaries() {
     // A spin re-seeds before each of its draws, usually within one tick of
-    // the clock; every value must still come up.
-    QFETCH(bool, frozen);
-    core::RandomSource source = frozen ? frozenSource() : core::RandomSource();
+    // the clock; every value must still come up, whatever the clock reads.
+    QFETCH(bool, systemClock);
+    QFETCH(quint64, time);
+    core::RandomSource source = systemClock ? core::RandomSource() : frozenSource(fixedSeed, time);
     std::array<int, 10> seen{};
     for (int i = 0; i < 1000; ++i) {
         const std::int16_t value = core::draw(source);
