@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Takes a picture of each program's window on a virtual X display, after one
-# press of the space bar (which presses "Spin", the button that has the focus
-# at start), and saves it as OUT-DIR/PROGRAM.png.
+# Takes a picture of each program's window on a virtual X display after one
+# spin, pressed from the keyboard, and saves it as OUT-DIR/PROGRAM.png.
 #   scripts/screenshots.sh BIN-DIR OUT-DIR [PROGRAM...]
 # BIN-DIR holds the programs, e.g. build/release/bin or /usr/bin. With SCALE=2
 # in the environment the windows are drawn at twice the size (QT_SCALE_FACTOR)
@@ -14,6 +13,9 @@ shift 2
 programs=("$@")
 [ ${#programs[@]} -gt 0 ] || programs=(corvane2 corvane pallix pallixb)
 scale=${SCALE:-1}
+# The keys that press "Spin" from where the focus is at start: corvane starts
+# on "Count down", and "Spin" is last in its tab order.
+declare -A spinKeys=([corvane]="shift+Tab space")
 suffix=""
 [ "$scale" = 1 ] || suffix="@${scale}x"
 
@@ -42,7 +44,8 @@ for program in "${programs[@]}"; do
     fi
     # Without a window manager nothing gives the window the keyboard.
     xdotool windowfocus --sync "$window"
-    xdotool key --window "$window" space
+    # shellcheck disable=SC2086 # one key name per word
+    xdotool key --window "$window" ${spinKeys[$program]:-space}
     # Let the spin's repaint reach the screen before taking the picture.
     sleep 1
     import -window "$window" "$out/$program$suffix.png"
