@@ -27,7 +27,9 @@ QString state(const Form1 &form) {
     const ui::Timer &timer = *form.Timer3;
     if (isComplete(form))
         return QStringLiteral("Complete");
-    if (!timer.isEnabled() && form.lblStop->isHidden())
+    if (!form.lblStop->isHidden())
+        return QStringLiteral("inconsistent: notice shown, ") + timerState(timer);
+    if (!timer.isEnabled())
         return QStringLiteral("Idle");
     if (timer.isEnabled() && timer.interval() > 0 && timer.isTicking())
         return QStringLiteral("Counting");
