@@ -6,7 +6,7 @@
 // optional instead of wrapping, so the caller decides what the user sees.
 //
 // Rounding is to the nearest integer with ties to even (2.5 -> 2, 3.5 -> 4),
-// the rule the original runtime used for its integer conversions.
+// so that a run of values ending in .5 does not drift upwards.
 
 #include <cstdint>
 #include <limits>
