@@ -54,6 +54,9 @@ for program in corvane2 corvane pallix pallixb; do
     # _NET_WM_ICON starts with the width and height of the first image.
     icon=$(xprop -id "$window" -notype 32c _NET_WM_ICON)
     [[ "${icon:0:40}" == *"= 32, 32,"* ]] || { echo "FAIL: $program has no 32 x 32 window icon" >&2; exit 1; }
+    # The desktop matches the window to its entry by StartupWMClass.
+    [[ "$(xprop -id "$window" WM_CLASS)" == *"\"$program\""* ]] ||
+        { echo "FAIL: $program's window class does not name it" >&2; exit 1; }
     sleep 1
     import -window "$window" "$out/$program.png"
     kill "$app"
