@@ -11,6 +11,9 @@ packages=(
     fonts-bebas-neue fonts-roboto-unhinted fonts-liberation fonts-dejavu-core
     # A virtual display, screenshots and input for the headless run and the tests.
     xvfb xauth x11-utils imagemagick xdotool
+    # The end-to-end tests: their script, a window manager for frames and close
+    # boxes, and a clipboard to paste from.
+    python3 openbox xclip
     # Validators of the installed desktop entries and metainfo (make check-package).
     desktop-file-utils appstream
 )
