@@ -52,9 +52,7 @@ void CountdownForm::random() {
 void CountdownForm::autospin() {
     core::spinCells(
         cellIndex, drawnValue, [this] { random(); },
-        [this](std::int16_t index) {
-            Label1[index]->setCaption(QString::fromStdString(core::spinCaption(drawnValue)));
-        });
+        [this](std::int16_t index) { Label1[index]->setCaption(spinCaptionOf(drawnValue)); });
 }
 
 void CountdownForm::cmdSpin_Click() {

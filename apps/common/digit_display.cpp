@@ -1,6 +1,7 @@
 #include "digit_display.h"
 
 #include "core/conversions.h"
+#include "core/spin.h"
 #include "ui/form.h"
 #include "ui/interval.h"
 
@@ -21,6 +22,18 @@ void paintDisplay(ui::Frame *frame, const DigitCells &cells, const core::Scheme 
 
 QString captionOf(std::int16_t value) {
     return QString::fromStdString(core::numberToText(value));
+}
+
+QString spinCaptionOf(std::int16_t drawnValue) {
+    static const std::array<QString, 11> captions = [] {
+        std::array<QString, 11> table;
+        for (std::int16_t value = 0; value < 11; ++value)
+            table[value] = QString::fromStdString(core::spinCaption(value));
+        return table;
+    }();
+    if (drawnValue >= 0 && drawnValue < 11)
+        return captions[drawnValue];
+    return QString::fromStdString(core::spinCaption(drawnValue));
 }
 
 bool takeSpinInterval(ui::Form &form, ui::Timer &timer, const ui::TextBox &box,

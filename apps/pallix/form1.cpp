@@ -5,7 +5,6 @@
 #include "core/conversions.h"
 #include "core/spin.h"
 
-#include <array>
 #include <limits>
 #include <utility>
 
@@ -27,21 +26,6 @@ QString batchRefusal(const QString &text) {
                           "Type a number of spins up to %2. No spin was made.")
         .arg(text)
         .arg(std::numeric_limits<std::int16_t>::max());
-}
-
-// The caption a spin writes for a drawn value. Its conversions depend on the
-// value alone, so each of the ten captions is made once and then shared: a
-// batch of 30,000 spins writes 150,000 of them within one click.
-QString spinCaptionOf(std::int16_t drawnValue) {
-    static const std::array<QString, 11> captions = [] {
-        std::array<QString, 11> table;
-        for (std::int16_t value = 0; value < 11; ++value)
-            table[value] = QString::fromStdString(core::spinCaption(value));
-        return table;
-    }();
-    if (drawnValue >= 0 && drawnValue < 11)
-        return captions[drawnValue];
-    return QString::fromStdString(core::spinCaption(drawnValue));
 }
 
 } // namespace
@@ -69,7 +53,9 @@ void Form1::random() {
 void Form1::spin() {
     core::spinCells(
         cellIndex, drawnValue, [this] { random(); },
-        [this](std::int16_t index) { Label1[index]->setCaption(spinCaptionOf(drawnValue)); });
+        [this](std::int16_t index) {
+            Label1[index]->setCaption(family::spinCaptionOf(drawnValue));
+        });
 }
 
 void Form1::cmdstart_Click() {
