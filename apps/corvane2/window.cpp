@@ -12,8 +12,8 @@ using family::digitCell;
 using family::sansSerif1725;
 
 constexpr Font agency24BoldItalic{"Agency FB", 24, true, true};
-// The interface font of the desktop, at the small size such captions have.
-constexpr Font defaultSmall{.family = {}, .points = 8.25};
+// The small interface font such captions have always had.
+constexpr Font defaultSmall{"MS Sans Serif", 8.25};
 
 // Drawing order among labels and shapes: earlier rows lie in front.
 constexpr Control controls[] = {
