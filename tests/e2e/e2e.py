@@ -342,7 +342,19 @@ class App:
         except subprocess.TimeoutExpired:
             self.kill()
             raise Failure(f"{self.name} did not end after {how}")
+        report = self.sanitizer_report()
+        check(not report, f"{self.name} after {how}:\n{report}")
         check(status == 0, f"{self.name} ended with status {status} after {how}")
+
+    def sanitizer_report(self):
+        """What AddressSanitizer, LeakSanitizer or UBSan said, in the asan build."""
+        if self.process.poll() is None:
+            return ""
+        errors = self.process.stderr.read().decode(errors="replace").splitlines()
+        for i, line in enumerate(errors):
+            if "runtime error" in line or "Sanitizer" in line:
+                return "\n".join(errors[i:i + 40])
+        return ""
 
     def kill(self):
         if self.alive():
@@ -610,10 +622,6 @@ def scenarios(name, path, catalogue):
     finally:
         print(f"  {name}: " + ", ".join(timings), flush=True)
         app.kill()
-        errors = app.process.stderr.read().decode(errors="replace")
-        for line in errors.splitlines():
-            if "runtime error" in line or "AddressSanitizer" in line or "LeakSanitizer" in line:
-                raise Failure(f"{name}: {line}")
 
 
 def start_display(workdir):
