@@ -45,3 +45,20 @@ screenshots: build
 .PHONY: check-package
 check-package: package
 	packaging/check-deb.sh $(BUILD)/vantorel_*.deb $(BUILD)/installed
+
+.PHONY: fuzz soak bench
+
+# The conversions fuzzer (clang, libFuzzer, ASan, UBSan) for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 120
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run.sh
+
+# corvane2 at 1 ms auto-spin and countdown on a virtual display for
+# SOAK_SECONDS; fails on a crash or more than 1 MiB of memory growth.
+SOAK_SECONDS ?= 600
+soak: build
+	SOAK_SECONDS=$(SOAK_SECONDS) scripts/soak.sh $(BUILD)
+
+# Every performance figure the programs promise, beside its reference.
+bench: build
+	python3 scripts/bench-report.py $(BUILD)

@@ -1,0 +1,180 @@
+#!/usr/bin/env python3
+"""One performance report: every figure the programs promise, each beside its
+reference measured in the same run on the same machine.
+
+usage: bench-report.py BUILD-DIRECTORY   (make bench)
+
+- start-up (process start to first frame on the screen, and to the end after
+  the window is closed) and peak memory of each program on Xvfb, beside the
+  minimal Qt window built in the same tree: goal <= 1.15x on both;
+- one draw with its re-seed beside a bare clock read plus one generator step:
+  goal <= 1.5x;
+- a 30,000-spin batch through pallix's real handler beside the bare
+  draw-and-write loop: goal <= 1.2x;
+- countdown tick accuracy at 10 ms (1,000 ticks) and 93 ms: median error
+  <= 1 ms, total within one interval.
+Exits with status 1 when a goal is missed, 2 when a measurement is missing.
+"""
+
+import json
+import os
+import statistics
+import subprocess
+import sys
+
+ROUNDS = int(os.environ.get("BENCH_STARTUP_ROUNDS", "15"))
+results = []  # (figure, measured, reference, ratio or None, goal text, met)
+
+
+def row(figure, measured, reference, ratio, goal, met):
+    results.append((figure, measured, reference, ratio, goal, met))
+    verdict = "met" if met else ("MISSING" if met is None else "MISSED")
+    ratio_text = f"{ratio:5.2f}x" if ratio is not None else "     "
+    print(f"  {figure:<44} {measured:>14} {reference:>14} {ratio_text}  {goal:<22} {verdict}",
+          flush=True)
+
+
+def header(title):
+    print(f"\n{title}")
+    print(f"  {'figure':<44} {'measured':>14} {'reference':>14} {'ratio':>6}  {'goal':<22} result")
+
+
+def missing(bindir, name):
+    path = os.path.join(bindir, name)
+    if os.access(path, os.X_OK):
+        return None
+    row(name, "-", "-", None, f"{name} not built", None)
+    return path
+
+
+def start_display():
+    read_fd, write_fd = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp"], pass_fds=[write_fd],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_fd)
+    with os.fdopen(read_fd, "rb") as pipe:
+        number = pipe.readline().strip().decode()
+    if not number:
+        sys.exit("Xvfb did not start")
+    return xvfb, ":" + number
+
+
+def startup(bindir):
+    header("Start-up to the first frame, and peak memory, on Xvfb "
+           f"(median of {ROUNDS} runs each, taken in turns)")
+    probe = os.path.join(bindir, "startup_probe")
+    reference = os.path.join(bindir, "minimal_window")
+    if missing(bindir, "startup_probe") or missing(bindir, "minimal_window"):
+        return
+    programs = [p for p in ("corvane2", "corvane", "pallix", "pallixb")
+                if not missing(bindir, p)]
+    xvfb, display = start_display()
+    env = dict(os.environ, DISPLAY=display)
+    env.pop("QT_QPA_PLATFORM", None)
+    samples = {name: [] for name in ["minimal_window"] + programs}
+    try:
+        for _ in range(ROUNDS):
+            for name in samples:
+                path = reference if name == "minimal_window" else os.path.join(bindir, name)
+                out = subprocess.run([probe, "1", path], env=env, capture_output=True,
+                                     text=True, timeout=120)
+                if out.returncode != 0:
+                    sys.exit(f"start-up of {name} failed: {out.stderr}")
+                frame, end, rss = out.stdout.split()
+                samples[name].append((float(frame), float(end), int(rss)))
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+    def median(name, i):
+        return statistics.median(s[i] for s in samples[name])
+    ref_frame, ref_end, ref_rss = (median("minimal_window", i) for i in range(3))
+    for name in programs:
+        frame, end, rss = (median(name, i) for i in range(3))
+        row(f"{name}: start to first frame", f"{frame:.1f} ms", f"{ref_frame:.1f} ms",
+            frame / ref_frame, "<= 1.15x", frame / ref_frame <= 1.15)
+        row(f"{name}: start to end after close", f"{end:.1f} ms", f"{ref_end:.1f} ms",
+            end / ref_end, "(start-up and exit)", True)
+        row(f"{name}: peak memory (RSS)", f"{rss / 1024:.1f} MiB", f"{ref_rss / 1024:.1f} MiB",
+            rss / ref_rss, "<= 1.15x", rss / ref_rss <= 1.15)
+
+
+def google_benchmark(path, env=None):
+    out = subprocess.run([path, "--benchmark_format=json", "--benchmark_repetitions=5",
+                          "--benchmark_report_aggregates_only=true"],
+                         capture_output=True, text=True, timeout=600, env=env)
+    if out.returncode != 0:
+        sys.exit(f"{path} failed: {out.stderr}")
+    times = {}
+    for bench in json.loads(out.stdout)["benchmarks"]:
+        if bench.get("aggregate_name") == "median":
+            times[bench["run_name"]] = (bench["real_time"], bench["time_unit"])
+    return times
+
+
+def draw(bindir):
+    header("One draw with its re-seed (draw_bench, median of 5 repetitions)")
+    if missing(bindir, "draw_bench"):
+        return
+    times = google_benchmark(os.path.join(bindir, "draw_bench"))
+    (d, unit), (ref, _) = times["BM_Draw"], times["BM_ClockReadPlusStep"]
+    row("draw (re-seed from the clock, one value)", f"{d:.1f} {unit}", f"{ref:.1f} {unit}",
+        d / ref, "<= 1.5x", d / ref <= 1.5)
+    if "BM_Spin" in times:
+        s, unit = times["BM_Spin"]
+        row("one spin of five cells (for information)", f"{s:.1f} {unit}", "-", None, "", True)
+
+
+def batch(bindir):
+    header("A 30,000-spin batch through pallix's cmdAuto_Click (batch_bench, offscreen)")
+    if missing(bindir, "batch_bench"):
+        return
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    times = google_benchmark(os.path.join(bindir, "batch_bench"), env)
+    (b, unit), (ref, _) = times["BM_BatchThroughHandler"], times["BM_BareDrawsAndLabelWrites"]
+    row("batch of 30,000 spins", f"{b:.1f} {unit}", f"{ref:.1f} {unit}", b / ref, "<= 1.2x",
+        b / ref <= 1.2)
+
+
+def countdown(bindir):
+    header("Countdown ticks of corvane2's Timer3 (countdown_timing, offscreen)")
+    if missing(bindir, "countdown_timing"):
+        return
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    out = subprocess.run([os.path.join(bindir, "countdown_timing")], capture_output=True,
+                         text=True, timeout=600, env=env)
+    for line in out.stdout.splitlines()[1:]:
+        f = line.split()
+        # ticks interval ms median ms p99 ms max ms total ms NxI ms goal
+        ticks, interval, median, p99, total, expected = (
+            int(f[0]), int(f[1]), float(f[3]), float(f[5]), float(f[9]), float(f[11]))
+        row(f"{ticks} ticks at {interval} ms: median error", f"{median:.3f} ms", "0 ms", None,
+            "<= 1 ms", median <= 1.0)
+        row(f"{ticks} ticks at {interval} ms: 99th percentile", f"{p99:.3f} ms", "0 ms", None,
+            "(for information)", True)
+        row(f"{ticks} ticks at {interval} ms: total", f"{total:.1f} ms", f"{expected:.0f} ms",
+            None, f"within {interval} ms", abs(total - expected) <= interval)
+    if out.returncode not in (0, 1):
+        row("countdown_timing", "failed", "-", None, out.stderr.strip()[-60:], None)
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    bindir = os.path.join(sys.argv[1], "bin")
+    print(f"Vantorel performance report: {os.uname().nodename}, {os.cpu_count()} cores, "
+          f"load average {os.getloadavg()[0]:.2f}")
+    startup(bindir)
+    draw(bindir)
+    batch(bindir)
+    countdown(bindir)
+    missed = [r for r in results if r[5] is False]
+    absent = [r for r in results if r[5] is None]
+    print(f"\n{len(results) - len(missed) - len(absent)} figures met their goal, "
+          f"{len(missed)} missed, {len(absent)} not measured.")
+    return 2 if absent else 1 if missed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
