@@ -69,6 +69,8 @@ def startup(bindir):
         return
     programs = [p for p in ("corvane2", "corvane", "pallix", "pallixb")
                 if not missing(bindir, p)]
+    if missing(bindir, "bare_window") is None:
+        programs.append("bare_window")
     xvfb, display = start_display()
     env = dict(os.environ, DISPLAY=display)
     env.pop("QT_QPA_PLATFORM", None)
@@ -90,14 +92,19 @@ def startup(bindir):
     def median(name, i):
         return statistics.median(s[i] for s in samples[name])
     ref_frame, ref_end, ref_rss = (median("minimal_window", i) for i in range(3))
+    print("  reference: minimal_window, a fixed-size Qt window with one caption in the "
+          "default font")
     for name in programs:
         frame, end, rss = (median(name, i) for i in range(3))
+        # The bare window shows no text and so never loads the font database:
+        # shown for information, as the toolkit's floor below any caption.
+        goal = "<= 1.15x" if name != "bare_window" else "(for information)"
         row(f"{name}: start to first frame", f"{frame:.1f} ms", f"{ref_frame:.1f} ms",
-            frame / ref_frame, "<= 1.15x", frame / ref_frame <= 1.15)
+            frame / ref_frame, goal, name == "bare_window" or frame / ref_frame <= 1.15)
         row(f"{name}: start to end after close", f"{end:.1f} ms", f"{ref_end:.1f} ms",
-            end / ref_end, "(start-up and exit)", True)
+            end / ref_end, "(for information)", True)
         row(f"{name}: peak memory (RSS)", f"{rss / 1024:.1f} MiB", f"{ref_rss / 1024:.1f} MiB",
-            rss / ref_rss, "<= 1.15x", rss / ref_rss <= 1.15)
+            rss / ref_rss, goal, name == "bare_window" or rss / ref_rss <= 1.15)
 
 
 def google_benchmark(path, env=None):
