@@ -106,14 +106,13 @@ std::string compareInteger(const char *name, double input, const std::optional<I
 std::string checkIntegers(double value) {
     if (std::isnan(value))
         return {};
-    std::string error = compareInteger("roundToInt16", value, core::roundToInt16(value),
-                                       roundHalfEven(value));
+    std::string error =
+        compareInteger("roundToInt16", value, core::roundToInt16(value), roundHalfEven(value));
     if (error.empty())
-        error = compareInteger("roundToInt32", value, core::roundToInt32(value),
-                               roundHalfEven(value));
+        error =
+            compareInteger("roundToInt32", value, core::roundToInt32(value), roundHalfEven(value));
     if (error.empty())
-        error = compareInteger("floorToInt16", value, core::floorToInt16(value),
-                               std::floor(value));
+        error = compareInteger("floorToInt16", value, core::floorToInt16(value), std::floor(value));
     return error;
 }
 
@@ -151,8 +150,8 @@ std::string checkConversions(const std::uint8_t *data, std::size_t size) {
     if (!ref.wholeText || ref.overflow) {
         if (whole)
             out << "textToInt16 took " << *whole << " from text that is not only a number";
-    } else if (std::string error = compareInteger("textToInt16", ref.value, whole,
-                                                  roundHalfEven(ref.value));
+    } else if (std::string error =
+                   compareInteger("textToInt16", ref.value, whole, roundHalfEven(ref.value));
                !error.empty()) {
         out << error;
     }
@@ -164,7 +163,7 @@ std::string checkConversions(const std::uint8_t *data, std::size_t size) {
         std::memcpy(&start, data, sizeof start);
         const std::optional<std::int16_t> next = core::increment(start);
         if (start == std::numeric_limits<std::int16_t>::max() ? next.has_value()
-                                                                : next != start + 1)
+                                                              : next != start + 1)
             out << "increment(" << start << ") went wrong";
     }
 
