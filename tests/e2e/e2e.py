@@ -581,9 +581,10 @@ def load_catalogue(path):
     return rows
 
 
-def scenarios(name, path, catalogue):
+def scenarios(name, path, catalogue, fresh):
     rows = [row for row in catalogue if row["e2e"] == "yes"]
     app = App(name, path)
+    fresh[name] = app.shot().data
     timings = []
 
     def step(what, function, *args):
@@ -655,6 +656,7 @@ def main():
             print(f"{tool} is missing: run scripts/setup-deps.sh", file=sys.stderr)
             return 1
     catalogue = load_catalogue(args.catalogue)
+    fresh = {}  # each program's fresh window, as pixels
     failures = 0
     with tempfile.TemporaryDirectory(prefix="vantorel-e2e-") as workdir:
         xvfb, wm = start_display(workdir)
@@ -663,13 +665,19 @@ def main():
                 name, _, path = entry.partition("=")
                 started = time.monotonic()
                 try:
-                    scenarios(name, path, catalogue)
+                    scenarios(name, path, catalogue, fresh)
                     print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
                 except Exception as error:  # report and go on with the next program
                     failures += 1
                     print(f"FAIL {name}: {error}")
                     if not isinstance(error, Failure):
                         traceback.print_exc()
+            if "pallix" in fresh and "pallixb" in fresh:
+                if alike(fresh["pallix"], fresh["pallixb"]):
+                    print("PASS pallix and pallixb open identical windows")
+                else:
+                    failures += 1
+                    print("FAIL pallix and pallixb open different windows")
         finally:
             for process in (wm, xvfb):
                 process.terminate()
