@@ -422,34 +422,39 @@ def schemes(app):
     shot = app.shot()
     fx, fy, _, _ = app.rect("Frame1")
     face = shot.pixel(fx + 4, fy + 4)
-    start_back, start_digit = app.background(shot, 0), app.digit_colour(shot, 0)
-    visual = app.layout["visual"]
-    seen = {}
-    for item, scheme in enumerate(visual):
+    start = (app.background(shot, 0), app.digit_colour(shot, 0))
+    green = (0, 255, 0)
+    if app.name == "corvane2":
+        check(start[0] != face and start[1] == green, f"start-up is not Fluro: {start}")
+        text = start[0]  # Fluro: digits on the button-text colour
+        expected = {"Normal": (face, text), "Fluro": (text, green)}
+    else:
+        check(start[0] == face, f"corvane does not start in the control colours: {start}")
+        text = start[1]
+        expected = {"Normal": (face, text), "Negative": (text, green)}
+    previous = start
+    for item, scheme in enumerate(app.layout["visual"]):
         app.menu("Visual", item)
 
         def applied():
             image = app.shot()
-            colours = [(app.background(image, i), app.digit_colour(image, i)) for i in range(5)]
-            if len(set(colours)) != 1:
-                return None
+            colours = {(app.background(image, i), app.digit_colour(image, i)) for i in range(5)}
             x, y, _, _ = app.rect("Frame2")
-            frame2 = image.pixel(x + 4, y + 4)
-            return colours[0] + (frame2,) if frame2 == colours[0][0] else None
-        seen[scheme] = wait_until(applied, f"the {scheme} scheme on all five cells")
-    if app.name == "corvane2":
-        check(start_back != face and start_digit == (0, 255, 0), "start-up is not Fluro")
-        text = start_back  # Fluro: digits on the button-text colour
-        highlight = seen["Negative"][1]
-        expected = {"Normal": (face, text), "Negative": (text, highlight),
-                    "grey": (face, highlight), "Fluro": (text, (0, 255, 0))}
-    else:
-        check(start_back == face, "corvane does not start in the control colours")
-        text = start_digit
-        expected = {"Normal": (face, text), "Negative": (text, (0, 255, 0))}
-    for scheme, colours in expected.items():
-        check(seen[scheme][:2] == colours, f"{scheme}: cells {seen[scheme][:2]}, expected {colours}")
-    app.menu("Visual", visual.index("Fluro") if "Fluro" in visual else 0)
+            if len(colours) != 1 or image.pixel(x + 4, y + 4) != next(iter(colours))[0]:
+                return None  # not all of the display wears one scheme yet
+            now = colours.pop()
+            # Colours not known beforehand (highlight text) must at least
+            # differ from the scheme before, which every scheme here does.
+            if scheme in expected:
+                return now if now == expected[scheme] else None
+            return now if now != previous else None
+        previous = wait_until(applied, f"the {scheme} scheme on Frame2 and all five cells")
+        if scheme == "Negative" and app.name == "corvane2":
+            highlight = previous[1]
+            check(previous[0] == text and highlight not in (text, face),
+                  f"Negative: {previous}, expected highlight text on {text}")
+            expected["grey"] = (face, highlight)
+    app.menu("Visual", app.layout["visual"].index("Fluro") if app.name == "corvane2" else 0)
 
 
 def countdown_notice(app, zero):
