@@ -1,7 +1,10 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -15,10 +18,33 @@ void installFontSubstitutes() {
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
+namespace {
+
+// Qt asks fontconfig about a family it does not know each time it meets a new
+// font of it, which adds up at start-up. A family with stand-ins is resolved
+// once, through the substitution table, to the first stand-in installed.
+QString installedFamily(const QString &family) {
+    static QHash<QString, QString> resolved;
+    if (const auto known = resolved.constFind(family); known != resolved.constEnd())
+        return *known;
+    QString result = family;
+    if (!QFontDatabase::hasFamily(family)) {
+        const QStringList standIns = QFont::substitutes(family);
+        const auto installed = std::ranges::find_if(standIns, &QFontDatabase::hasFamily);
+        if (installed != standIns.end())
+            result = *installed;
+    }
+    resolved.insert(family, result);
+    return result;
+}
+
+} // namespace
+
 QFont fontFor(const Font &font) {
     QFont qfont;
     if (!font.family.empty())
-        qfont.setFamily(QString::fromUtf8(font.family.data(), qsizetype(font.family.size())));
+        qfont.setFamily(
+            installedFamily(QString::fromUtf8(font.family.data(), qsizetype(font.family.size()))));
     qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);

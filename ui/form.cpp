@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 
 #include <algorithm>
 #include <vector>
@@ -49,7 +50,9 @@ Form::Form(const Window &window, QWidget *parent)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(toQString(window.title));
-    setWindowIcon(QIcon(QStringLiteral(":/vantorel/icon.png")));
+    // Naming the format spares the image reader from loading every image
+    // plugin to guess it, a cost paid at every start.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/vantorel/icon.png"), "PNG")));
     setObjectName(m_name);
 
     m_client = new QWidget(this);
@@ -161,39 +164,36 @@ void Form::buildMenus(std::span<const Menu> menus) {
 
 QWidget *Form::createControl(const Control &row, QWidget *container) {
     QWidget *widget = nullptr;
-    const QString caption = toQString(row.caption);
     switch (row.kind) {
     case Kind::Frame:
         widget = new Frame(container);
         break;
-    case Kind::Label: {
-        auto *label = new Label(container);
-        label->setCaption(caption);
-        if (row.align == Align::Centre)
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        widget = label;
+    case Kind::Label:
+        widget = new Label(container);
         break;
-    }
     case Kind::Button:
         widget = new Button(container);
-        static_cast<Button *>(widget)->setText(caption);
         break;
-    case Kind::TextBox: {
-        auto *box = new TextBox(container);
-        if (row.maxLength > 0)
-            box->setMaxLength(row.maxLength);
-        box->setText(caption);
-        widget = box;
+    case Kind::TextBox:
+        widget = new TextBox(container);
         break;
-    }
     case Kind::Shape:
         widget = new Shape(container);
         break;
     }
     widget->setObjectName(key(row.name, row.index));
     widget->setGeometry(toPixels(row.twips));
-    if (row.font)
-        widget->setFont(fontFor(*row.font));
+    // The font comes before the text, so that a text box lays its text out once.
+    if (row.font) {
+        QFont font = fontFor(*row.font);
+        // Captions are the program's own Latin text and digits, so they need no
+        // fallback fonts; looking those up costs every start. Text boxes keep
+        // them for whatever the user types.
+        if (row.kind != Kind::TextBox)
+            font.setStyleStrategy(QFont::NoFontMerging);
+        widget->setFont(font);
+    }
+    setInitialText(widget, row);
     // Frames and labels own their colours, as they always did: a colour given
     // to a container must not spill into the controls it holds.
     if (row.kind == Kind::Frame || row.kind == Kind::Label) {
@@ -204,6 +204,21 @@ QWidget *Form::createControl(const Control &row, QWidget *container) {
         widget->setFocusPolicy(Qt::NoFocus);
     widget->setHidden(!row.visible);
     return widget;
+}
+
+void Form::setInitialText(QWidget *widget, const Control &row) {
+    const QString caption = toQString(row.caption);
+    if (auto *label = qobject_cast<Label *>(widget)) {
+        label->setCaption(caption);
+        if (row.align == Align::Centre)
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    } else if (auto *button = qobject_cast<Button *>(widget)) {
+        button->setText(caption);
+    } else if (auto *box = qobject_cast<TextBox *>(widget)) {
+        if (row.maxLength > 0)
+            box->setMaxLength(row.maxLength);
+        box->setText(caption);
+    }
 }
 
 void Form::buildControls(std::span<const Control> controls) {

@@ -86,6 +86,7 @@ private:
     void orderTabs(std::span<const Control> controls);
     void nameControls(std::span<const Control> controls);
     QWidget *createControl(const Control &row, QWidget *container);
+    static void setInitialText(QWidget *widget, const Control &row);
 
     QWidget *m_client = nullptr;
     QString m_name;
