@@ -1,13 +1,15 @@
-// The draw, the random source behind it and the five-cell spin. The
-// statistical checks run from fixed seeds, so they give the same verdict on
-// every run; their thresholds sit at p = 1e-6 all the same, so that a change
-// of seed or generator cannot make them flake.
+// The draw, the random source behind it, the five-cell spin and the
+// countdown's places. The statistical checks run from fixed seeds, so they
+// give the same verdict on every run; their thresholds sit at p = 1e-6 all
+// the same, so that a change of seed or generator cannot make them flake.
 
+#include "core/countdown.h"
 #include "core/random_source.h"
 #include "core/spin.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -39,26 +41,18 @@ double chiSquareTail(double x, int oddDegrees) {
            std::sqrt(2 * x / std::numbers::pi) * std::exp(-x / 2) * sum;
 }
 
-double chiSquare(const std::vector<long> &observed, const std::vector<double> &expected) {
+// The p-value of a chi-square test of the observed counts against the expected.
+double pValue(const std::vector<long> &observed, const std::vector<double> &expected) {
     double statistic = 0;
-    for (std::size_t i = 0; i < observed.size(); ++i) {
-        const double difference = observed[i] - expected[i];
-        statistic += difference * difference / expected[i];
-    }
-    return statistic;
+    for (std::size_t i = 0; i < observed.size(); ++i)
+        statistic += std::pow(observed[i] - expected[i], 2) / expected[i];
+    return chiSquareTail(statistic, int(observed.size()) - 1);
 }
-
-constexpr double rejectBelow = 1e-6;
 
 #define VERIFY_FITS(observed, expected)                                                            \
     do {                                                                                           \
-        const double statistic = chiSquare(observed, expected);                                    \
-        const int degrees = int(observed.size()) - 1;                                              \
-        const double p = chiSquareTail(statistic, degrees);                                        \
-        QVERIFY2(p > rejectBelow, qPrintable(QStringLiteral("chi-square %1 with %2 degrees: p %3") \
-                                                 .arg(statistic)                                   \
-                                                 .arg(degrees)                                     \
-                                                 .arg(p)));                                        \
+        const double p = pValue(observed, expected);                                               \
+        QVERIFY2(p > 1e-6, qPrintable(QStringLiteral("chi-square p = %1").arg(p)));                \
     } while (false)
 
 // The largest float lying below the real number tenths / 10.
@@ -71,30 +65,40 @@ float floatJustBelowTenths(int tenths) {
     return f;
 }
 
+std::vector<float> reseedAndTake(core::RandomSource &source, int count) {
+    source.reseed();
+    std::vector<float> values;
+    for (int i = 0; i < count; ++i)
+        values.push_back(source.next());
+    return values;
+}
+
+// One countdown tick as the forms run it: units, borrowing into tens and from
+// there into hundreds.
+void lowerOnce(core::CounterTriple &t) {
+    if (core::lowerPlace(t.units) == core::Borrow::Yes &&
+        core::lowerPlace(t.tens) == core::Borrow::Yes)
+        core::lowerHundreds(t.hundreds);
+}
+
 } // namespace
 
 class TestDraw : public QObject {
     Q_OBJECT
 private slots:
     void tailMatchesKnownCriticalValue();
-    void drawFromBoundaries_data();
-    void drawFromBoundaries();
-    void drawFromEveryGeneratorValue();
-    void nextIsMadeOf24Bits();
+    void drawFromEveryGeneratorValueAndEveryTenth();
     void nextIsUniform_data();
     void nextIsUniform();
     void spunCellsFollowTheDrawDistribution_data();
     void spunCellsFollowTheDrawDistribution();
-    void frozenClockStillVaries_data();
-    void frozenClockStillVaries();
-    void reseedWithUnchangedClockDoesNotRestart();
-    void reseedKeepsTheRunningState();
-    void reseedTakesTheClock();
-    void fixedSeedAndFrozenClockReproduce();
+    void systemClockDrawsEveryValue();
+    void reseedMixesClockIntoState();
     void spinOrderAndRedraw_data();
     void spinOrderAndRedraw();
-    void spinCaptions();
-    void clearRunsOverEveryCell();
+    void spinCaptionsAndClear();
+    void countdown_data();
+    void countdown();
 };
 
 void TestDraw::tailMatchesKnownCriticalValue() {
@@ -104,30 +108,7 @@ void TestDraw::tailMatchesKnownCriticalValue() {
     QVERIFY(std::abs(chiSquareTail(44.81, 9) - 1e-6) < 1e-8);
 }
 
-void TestDraw::drawFromBoundaries_data() {
-    QTest::addColumn<float>("r");
-    QTest::addColumn<int>("expected");
-
-    QTest::addRow("zero_draws_one") << 0.0f << 1;
-    QTest::addRow("smallest_positive_draws_one") << std::nextafter(0.0f, 1.0f) << 1;
-    // 0.1f is 0.100000001490116..., just above a tenth.
-    QTest::addRow("float_nearest_a_tenth_is_above_it") << 0.1f << 2;
-    for (int k = 1; k <= 10; ++k) {
-        QTest::addRow("just_below_%d_tenths_draws_%d", k, k) << floatJustBelowTenths(k) << k;
-        if (k < 10)
-            QTest::addRow("at_or_above_%d_tenths_draws_%d", k, k + 1)
-                << std::nextafter(floatJustBelowTenths(k), 1.0f) << k + 1;
-    }
-    QTest::addRow("largest_below_one_draws_ten") << std::nextafter(1.0f, 0.0f) << 10;
-}
-
-void TestDraw::drawFromBoundaries() {
-    QFETCH(float, r);
-    QFETCH(int, expected);
-    QCOMPARE(core::drawFrom(r), expected);
-}
-
-void TestDraw::drawFromEveryGeneratorValue() {
+void TestDraw::drawFromEveryGeneratorValueAndEveryTenth() {
     // The generator yields n / 2^24; the exact draw is 1 + floor(10 n / 2^24),
     // computed here in integers.
     constexpr std::uint32_t values = 1u << 24;
@@ -140,22 +121,12 @@ void TestDraw::drawFromEveryGeneratorValue() {
                                  .arg(core::drawFrom(r))
                                  .arg(exact)));
     }
-}
-
-void TestDraw::nextIsMadeOf24Bits() {
-    core::RandomSource source = frozenSource();
-    int odd = 0;
-    constexpr int samples = 100'000;
-    for (int i = 0; i < samples; ++i) {
-        const float r = source.next();
-        QVERIFY(r >= 0.0f && r < 1.0f);
-        const double scaled = static_cast<double>(r) * (1 << 24);
-        QCOMPARE(scaled, std::floor(scaled));
-        odd += static_cast<std::uint32_t>(scaled) & 1u;
+    // Floats finer than those steps, on both sides of every tenth.
+    for (int k = 1; k <= 10; ++k) {
+        QCOMPARE(core::drawFrom(floatJustBelowTenths(k)), k);
+        if (k < 10)
+            QCOMPARE(core::drawFrom(std::nextafter(floatJustBelowTenths(k), 1.0f)), k + 1);
     }
-    // The lowest of the 24 bits is random too: half odd, within a margin
-    // of about thirty standard deviations.
-    QVERIFY2(odd > samples * 0.45 && odd < samples * 0.55, qPrintable(QString::number(odd)));
 }
 
 void TestDraw::nextIsUniform_data() {
@@ -174,50 +145,64 @@ void TestDraw::nextIsUniform() {
     // tied to the previous one shows up here.
     std::vector<long> pairs(bins);
     int previousTenth = 0;
+    int odd = 0;
     for (int i = 0; i < samples; ++i) {
         if (reseedEachValue)
             source.reseed();
         const float r = source.next();
+        // 24 random bits: a whole number of 2^-24 steps in [0, 1).
+        const double scaled = static_cast<double>(r) * (1 << 24);
+        if (!(r >= 0.0f && r < 1.0f) || scaled != std::floor(scaled))
+            QFAIL(qPrintable(QString::number(r, 'g', 9)));
+        odd += static_cast<std::uint32_t>(scaled) & 1u;
         ++single[static_cast<int>(r * bins)];
         const int tenth = static_cast<int>(r * 10);
         if (i % 2 == 1)
             ++pairs[previousTenth * 10 + tenth];
         previousTenth = tenth;
     }
+    // The lowest of the 24 bits is random too: even and odd as two bins.
+    VERIFY_FITS((std::vector<long>{odd, samples - odd}), (std::vector<double>(2, samples / 2.0)));
     VERIFY_FITS(single, std::vector<double>(bins, double(samples) / bins));
     VERIFY_FITS(pairs, std::vector<double>(bins, double(samples / 2) / bins));
 }
 
 void TestDraw::spunCellsFollowTheDrawDistribution_data() {
+    // A spin re-seeds before each of its draws, usually within one tick of
+    // the clock; the draws must hold whatever the clock reads.
+    QTest::addColumn<quint64>("time");
     QTest::addColumn<int>("clockStep");
     QTest::addColumn<int>("readsPerStep");
-    QTest::addRow("frozen_clock") << 0 << 1;
-    QTest::addRow("clock_moves_one_ns_per_read") << 1 << 1;
-    QTest::addRow("coarse_clock_moves_every_64_reads") << 15'625'000 << 64;
+    QTest::addRow("frozen_clock") << quint64(frozenTime) << 0 << 1;
+    QTest::addRow("frozen_at_zero") << quint64(0) << 0 << 1;
+    QTest::addRow("frozen_at_all_ones") << ~quint64(0) << 0 << 1;
+    QTest::addRow("clock_moves_one_ns_per_read") << quint64(frozenTime) << 1 << 1;
+    QTest::addRow("coarse_clock_moves_every_64_reads") << quint64(frozenTime) << 15'625'000 << 64;
 }
 
 void TestDraw::spunCellsFollowTheDrawDistribution() {
+    QFETCH(quint64, time);
     QFETCH(int, clockStep);
     QFETCH(int, readsPerStep);
     std::uint64_t reads = 0;
     core::RandomSource source(
-        [&] { return frozenTime + (reads++ / readsPerStep) * std::uint64_t(clockStep); },
-        fixedSeed);
+        [&] { return time + (reads++ / readsPerStep) * std::uint64_t(clockStep); }, fixedSeed);
 
     constexpr int spins = 200'000;
     std::vector<long> counts(10);
     std::int16_t drawnValue = 0;
     std::int16_t cellIndex = 0;
-    for (int spin = 0; spin < spins; ++spin) {
+    bool inRange = true;
+    for (int spin = 0; spin < spins && inRange; ++spin) {
         core::spinCells(
             cellIndex, drawnValue, [&] { drawnValue = core::draw(source); },
             [&](std::int16_t) {
-                QVERIFY(drawnValue >= 1 && drawnValue <= 10);
-                ++counts[drawnValue - 1];
+                inRange = inRange && drawnValue >= 1 && drawnValue <= 10;
+                if (inRange)
+                    ++counts[drawnValue - 1];
             });
-        if (QTest::currentTestFailed())
-            return;
     }
+    QVERIFY2(inRange, qPrintable(QString::number(drawnValue)));
     // Per cell: 1 to 9 each 1/10 + 1/10 * 1/10 = 11/100, and 10 only when
     // both the draw and its re-draw give 10: 1/100.
     constexpr double cells = spins * core::cellCount;
@@ -226,67 +211,31 @@ void TestDraw::spunCellsFollowTheDrawDistribution() {
     VERIFY_FITS(counts, expected);
 }
 
-void TestDraw::frozenClockStillVaries_data() {
-    QTest::addColumn<bool>("systemClock");
-    QTest::addColumn<quint64>("time");
-    QTest::addRow("frozen_clock") << false << quint64(frozenTime);
-    QTest::addRow("frozen_at_zero") << false << quint64(0);
-    QTest::addRow("frozen_at_all_ones") << false << ~quint64(0);
-    QTest::addRow("frozen_at_top_bit") << false << (quint64(1) << 63);
-    QTest::addRow("system_clock") << true << quint64(0);
-}
-
-void TestDraw::frozenClockStillVaries() {
-    // A spin re-seeds before each of its draws, usually within one tick of
-    // the clock; every value must still come up, whatever the clock reads.
-    QFETCH(bool, systemClock);
-    QFETCH(quint64, time);
-    core::RandomSource source = systemClock ? core::RandomSource() : frozenSource(fixedSeed, time);
+void TestDraw::systemClockDrawsEveryValue() {
+    core::RandomSource source;
     std::array<int, 10> seen{};
     for (int i = 0; i < 1000; ++i) {
         const std::int16_t value = core::draw(source);
         QVERIFY(value >= 1 && value <= 10);
         ++seen[value - 1];
     }
-    for (int value = 1; value <= 10; ++value)
-        QVERIFY2(seen[value - 1] > 0, qPrintable(QStringLiteral("%1 never drawn").arg(value)));
+    QVERIFY(std::find(seen.begin(), seen.end(), 0) == seen.end());
 }
 
-namespace {
-std::vector<float> reseedAndTake(core::RandomSource &source, int count) {
-    source.reseed();
-    std::vector<float> values;
-    for (int i = 0; i < count; ++i)
-        values.push_back(source.next());
-    return values;
-}
-} // namespace
-
-void TestDraw::reseedWithUnchangedClockDoesNotRestart() {
+void TestDraw::reseedMixesClockIntoState() {
     core::RandomSource source = frozenSource();
     const std::vector<float> first = reseedAndTake(source, 8);
+    // An unchanged clock does not restart the sequence.
     const std::vector<float> second = reseedAndTake(source, 8);
     const std::vector<float> third = reseedAndTake(source, 8);
-    QVERIFY(first != second);
-    QVERIFY(second != third);
-    QVERIFY(first != third);
-}
-
-void TestDraw::reseedKeepsTheRunningState() {
-    // Same clock, different states before the re-seed: a re-seed that replaced
-    // the state by the clock alone would make the two agree.
-    core::RandomSource one = frozenSource(fixedSeed);
-    core::RandomSource other = frozenSource(fixedSeed + 1);
-    QVERIFY(reseedAndTake(one, 8) != reseedAndTake(other, 8));
-}
-
-void TestDraw::reseedTakesTheClock() {
-    core::RandomSource one = frozenSource(fixedSeed, frozenTime);
-    core::RandomSource other = frozenSource(fixedSeed, frozenTime + 1);
-    QVERIFY(reseedAndTake(one, 8) != reseedAndTake(other, 8));
-}
-
-void TestDraw::fixedSeedAndFrozenClockReproduce() {
+    QVERIFY(first != second && second != third && first != third);
+    // The running state is kept, not replaced by the clock alone ...
+    core::RandomSource otherState = frozenSource(fixedSeed + 1);
+    QVERIFY(reseedAndTake(otherState, 8) != first);
+    // ... and the clock is taken in.
+    core::RandomSource otherTime = frozenSource(fixedSeed, frozenTime + 1);
+    QVERIFY(reseedAndTake(otherTime, 8) != first);
+    // A fixed seed and a frozen clock reproduce the draws.
     core::RandomSource one = frozenSource();
     core::RandomSource other = frozenSource();
     for (int i = 0; i < 1000; ++i)
@@ -294,63 +243,89 @@ void TestDraw::fixedSeedAndFrozenClockReproduce() {
 }
 
 void TestDraw::spinOrderAndRedraw_data() {
+    // The values the draws return in turn, and the log of the spin: dN is a
+    // draw while cellIndex is N, wN=V the writing of V into cell N.
     QTest::addColumn<QList<int>>("script");
-    QTest::addColumn<QList<int>>("cells");
-    QTest::addColumn<QList<int>>("drawnAtCell");
+    QTest::addColumn<QString>("log");
 
-    QTest::addRow("no_ten_one_draw_per_cell")
-        << QList<int>{3, 1, 4, 1, 5} << QList<int>{3, 1, 4, 1, 5} << QList<int>{0, 1, 2, 3, 4};
-    QTest::addRow("ten_redrawn_once") << QList<int>{10, 4, 2, 2, 2, 2} << QList<int>{4, 2, 2, 2, 2}
-                                      << QList<int>{0, 0, 1, 2, 3, 4};
-    QTest::addRow("second_ten_stays") << QList<int>{10, 10, 7, 7, 7, 7}
-                                      << QList<int>{10, 7, 7, 7, 7} << QList<int>{0, 0, 1, 2, 3, 4};
-    QTest::addRow("nine_not_redrawn")
-        << QList<int>{9, 9, 9, 9, 9} << QList<int>{9, 9, 9, 9, 9} << QList<int>{0, 1, 2, 3, 4};
-    QTest::addRow("ten_in_last_cell") << QList<int>{1, 2, 3, 4, 10, 6} << QList<int>{1, 2, 3, 4, 6}
-                                      << QList<int>{0, 1, 2, 3, 4, 4};
-    QTest::addRow("double_ten_in_every_cell")
-        << QList<int>(10, 10) << QList<int>(5, 10) << QList<int>{0, 0, 1, 1, 2, 2, 3, 3, 4, 4};
+    QTest::addRow("no_ten_nine_not_redrawn")
+        << QList<int>{9, 1, 4, 1, 9} << "d0 w0=9 d1 w1=1 d2 w2=4 d3 w3=1 d4 w4=9";
+    QTest::addRow("ten_redrawn_once")
+        << QList<int>{10, 4, 2, 2, 2, 2} << "d0 d0 w0=4 d1 w1=2 d2 w2=2 d3 w3=2 d4 w4=2";
+    QTest::addRow("second_ten_stays_then_last_cell_redrawn")
+        << QList<int>{10, 10, 7, 7, 7, 10, 6} << "d0 d0 w0=10 d1 w1=7 d2 w2=7 d3 w3=7 d4 d4 w4=6";
 }
 
 void TestDraw::spinOrderAndRedraw() {
     QFETCH(QList<int>, script);
-    QFETCH(QList<int>, cells);
-    QFETCH(QList<int>, drawnAtCell);
+    QFETCH(QString, log);
 
     std::int16_t cellIndex = 3; // left over from elsewhere: the spin starts at 0 regardless
     std::int16_t drawnValue = 0;
     qsizetype next = 0;
-    QList<int> drawIndexes;
-    QList<int> written;
+    QStringList events;
     core::spinCells(
         cellIndex, drawnValue,
         [&] {
-            drawIndexes.append(cellIndex);
-            drawnValue = next < script.size() ? static_cast<std::int16_t>(script[next]) : 0;
-            ++next;
+            events << QStringLiteral("d%1").arg(cellIndex);
+            drawnValue = static_cast<std::int16_t>(script.value(next++));
         },
-        [&](std::int16_t index) {
-            QCOMPARE(index, written.size()); // cells 0 to 4, in order
-            written.append(drawnValue);
-        });
-
-    QCOMPARE(next, script.size());
-    QCOMPARE(drawIndexes, drawnAtCell);
-    QCOMPARE(written, cells);
+        [&](std::int16_t index) { events << QStringLiteral("w%1=%2").arg(index).arg(drawnValue); });
+    QCOMPARE(events.join(u' '), log);
     QCOMPARE(cellIndex, core::cellCount);
 }
 
-void TestDraw::spinCaptions() {
+void TestDraw::spinCaptionsAndClear() {
     for (std::int16_t value = 1; value <= 10; ++value)
         QCOMPARE(QString::fromStdString(core::spinCaption(value)), QString::number(value));
-}
-
-void TestDraw::clearRunsOverEveryCell() {
     std::int16_t cellIndex = 2;
     QList<int> cleared;
     core::clearCells(cellIndex, [&](std::int16_t index) { cleared.append(index); });
     QCOMPARE(cleared, (QList<int>{0, 1, 2, 3, 4}));
     QCOMPARE(cellIndex, core::cellCount);
+}
+
+void TestDraw::countdown_data() {
+    // Places as hundreds, tens, units; a 10 counts as ten and loses one like
+    // any other value, only a 0 borrows.
+    QTest::addColumn<QList<int>>("start");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QList<int>>("expected");
+
+    QTest::addRow("one_to_zero_without_borrow") << QList<int>{0, 0, 1} << 1 << QList<int>{0, 0, 0};
+    QTest::addRow("zero_borrows_through_both_places")
+        << QList<int>{1, 0, 0} << 1 << QList<int>{0, 9, 9};
+    QTest::addRow("units_of_ten_lose_one") << QList<int>{0, 0, 10} << 1 << QList<int>{0, 0, 9};
+    QTest::addRow("tens_of_ten_stay_until_borrowed")
+        << QList<int>{3, 10, 4} << 4 << QList<int>{3, 10, 0};
+    QTest::addRow("tens_of_ten_lowered_by_borrow")
+        << QList<int>{3, 10, 4} << 5 << QList<int>{3, 9, 9};
+    QTest::addRow("hundreds_of_ten_lowered_by_borrow")
+        << QList<int>{10, 0, 0} << 1 << QList<int>{9, 9, 9};
+    QTest::addRow("from_10_10_10_in_1110_ticks")
+        << QList<int>{10, 10, 10} << 1110 << QList<int>{0, 0, 0};
+}
+
+void TestDraw::countdown() {
+    QFETCH(QList<int>, start);
+    QFETCH(int, ticks);
+    QFETCH(QList<int>, expected);
+    std::int16_t hundreds = 0;
+    core::lowerHundreds(hundreds);
+    QCOMPARE(hundreds, 0); // the hundreds place never goes below 0
+
+    core::CounterTriple t{std::int16_t(start[0]), std::int16_t(start[1]), std::int16_t(start[2])};
+    for (int i = 0; i < ticks; ++i) {
+        QVERIFY(!t.atZero());
+        const int before = t.value();
+        lowerOnce(t);
+        // Each tick lowers 100 h + 10 t + u by exactly one, places within 0 to 10.
+        QCOMPARE(t.value(), before - 1);
+        for (std::int16_t place : {t.hundreds, t.tens, t.units})
+            QVERIFY(place >= 0 && place <= 10);
+    }
+    QCOMPARE((QList<int>{t.hundreds, t.tens, t.units}), expected);
+    QCOMPARE(t.atZero(), expected == (QList<int>{0, 0, 0}));
 }
 
 QTEST_APPLESS_MAIN(TestDraw)

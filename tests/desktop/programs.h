@@ -11,6 +11,7 @@
 #include "apps/pallix/window.h"
 
 #include <QString>
+#include <QTest>
 
 #include <memory>
 
@@ -23,6 +24,12 @@ struct Program {
     const char *spinButton; // the button that spins the five cells once
 };
 
+} // namespace desktop_test
+
+Q_DECLARE_METATYPE(const desktop_test::Program *)
+
+namespace desktop_test {
+
 template<typename F> std::unique_ptr<ui::Form> open() {
     return std::make_unique<F>();
 }
@@ -33,10 +40,15 @@ inline const Program programs[] = {
     {"pallix", pallix::window, open<pallix::Form1>, "cmdstart"},
 };
 
+// One data row per program, in a column "program".
+inline void addProgramRows() {
+    QTest::addColumn<const Program *>("program");
+    for (const Program &program : programs)
+        QTest::addRow("%s", program.name) << &program;
+}
+
 inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace desktop_test
-
-Q_DECLARE_METATYPE(const desktop_test::Program *)
