@@ -27,10 +27,16 @@ QString installedFamily(const QString &family) {
     static QHash<QString, QString> resolved;
     if (const auto known = resolved.constFind(family); known != resolved.constEnd())
         return *known;
+    // The plain list of families: hasFamily() would ask fontconfig about
+    // each name, the very cost this saves.
+    static const QStringList families = QFontDatabase::families();
+    const auto isInstalled = [](const QString &name) {
+        return families.contains(name, Qt::CaseInsensitive);
+    };
     QString result = family;
-    if (!QFontDatabase::hasFamily(family)) {
+    if (!isInstalled(family)) {
         const QStringList standIns = QFont::substitutes(family);
-        const auto installed = std::ranges::find_if(standIns, &QFontDatabase::hasFamily);
+        const auto installed = std::ranges::find_if(standIns, isInstalled);
         if (installed != standIns.end())
             result = *installed;
     }
