@@ -9,9 +9,7 @@
 
 #include "apps/pallix/form1.h"
 #include "core/spin.h"
-#include "ui/fonts.h"
-
-#include <QApplication>
+#include "offscreen_application.h"
 
 #include <benchmark/benchmark.h>
 
@@ -70,10 +68,7 @@ BENCHMARK(BM_BareDrawsAndLabelWrites)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::installFontSubstitutes();
+    OffscreenApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

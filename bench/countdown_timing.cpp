@@ -9,9 +9,8 @@
 // the whole countdown within one interval of N x interval.
 
 #include "apps/corvane2/form1.h"
-#include "ui/fonts.h"
+#include "offscreen_application.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -86,10 +85,7 @@ Result measure(const Run &run) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::installFontSubstitutes();
+    OffscreenApplication app(argc, argv);
 
     std::vector<Run> runs{{1000, 10}, {100, 93}};
     if (argc == 3)

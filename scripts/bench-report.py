@@ -22,6 +22,8 @@ import statistics
 import subprocess
 import sys
 
+from xvfb import start_xvfb
+
 ROUNDS = int(os.environ.get("BENCH_STARTUP_ROUNDS", "15"))
 results = []  # (figure, measured, reference, ratio or None, goal text, met)
 
@@ -48,16 +50,10 @@ def missing(bindir, name):
 
 
 def start_display():
-    read_fd, write_fd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
-                             "-nolisten", "tcp"], pass_fds=[write_fd],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_fd)
-    with os.fdopen(read_fd, "rb") as pipe:
-        number = pipe.readline().strip().decode()
-    if not number:
+    xvfb, display = start_xvfb()
+    if not display:
         sys.exit("Xvfb did not start")
-    return xvfb, ":" + number
+    return xvfb, display
 
 
 def startup(bindir):

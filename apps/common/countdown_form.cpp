@@ -50,9 +50,7 @@ void CountdownForm::random() {
 }
 
 void CountdownForm::autospin() {
-    core::spinCells(
-        cellIndex, drawnValue, [this] { random(); },
-        [this](std::int16_t index) { Label1[index]->setCaption(spinCaptionOf(drawnValue)); });
+    spinDigits(Label1, cellIndex, drawnValue, [this] { random(); });
 }
 
 void CountdownForm::cmdSpin_Click() {

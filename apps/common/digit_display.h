@@ -6,6 +6,7 @@
 
 #include "core/output.h"
 #include "core/schemes.h"
+#include "core/spin.h"
 #include "ui/controls.h"
 #include "ui/timer.h"
 
@@ -34,6 +35,16 @@ QString captionOf(std::int16_t value);
 // value alone, so each of the captions of 0 to 10 is made once and shared: a
 // batch of 30,000 spins writes 150,000 of them within one click.
 QString spinCaptionOf(std::int16_t drawnValue);
+
+// One spin of the five cells: random() sets drawnValue for each draw, and
+// each cell shows the value it was left with.
+template<typename Random>
+void spinDigits(const DigitCells &cells, std::int16_t &cellIndex, const std::int16_t &drawnValue,
+                Random &&random) {
+    core::spinCells(cellIndex, drawnValue, random, [&](std::int16_t index) {
+        cells[index]->setCaption(spinCaptionOf(drawnValue));
+    });
+}
 
 // A tick's first step: the next wait is taken from the box's text. A value
 // the timer cannot take is not applied: auto-spin stops, the form says which

@@ -51,11 +51,7 @@ void Form1::random() {
 
 // There is no notice to hide here: a spin only writes the five captions.
 void Form1::spin() {
-    core::spinCells(
-        cellIndex, drawnValue, [this] { random(); },
-        [this](std::int16_t index) {
-            Label1[index]->setCaption(family::spinCaptionOf(drawnValue));
-        });
+    family::spinDigits(Label1, cellIndex, drawnValue, [this] { random(); });
 }
 
 void Form1::cmdstart_Click() {

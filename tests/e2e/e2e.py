@@ -16,6 +16,10 @@ import tempfile
 import time
 import traceback
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                "scripts"))
+from xvfb import start_xvfb  # noqa: E402
+
 TITLE = "Vantorel:        Drelmoth Software" + " " * 64 + "https://drelmoth.example/"
 TWIPS = 15  # per pixel
 WAIT = 20.0  # seconds: generous for a loaded 2-core machine
@@ -467,15 +471,9 @@ def load_catalogue(path):
 
 def start_display(workdir):
     """A private Xvfb on a display number it chooses itself, and openbox on it."""
-    read_fd, write_fd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24",
-                             "-nolisten", "tcp"], pass_fds=[write_fd],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_fd)
-    with os.fdopen(read_fd, "rb") as pipe:
-        number = pipe.readline().strip()
-    check(number, "Xvfb did not start")
-    os.environ["DISPLAY"] = ":" + number.decode()
+    xvfb, display = start_xvfb()
+    check(display, "Xvfb did not start")
+    os.environ["DISPLAY"] = display
     os.environ["HOME"] = workdir  # openbox and Qt keep their files here
     os.environ.pop("QT_QPA_PLATFORM", None)
     wm = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
