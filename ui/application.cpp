@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "fonts.h"
+#include "style.h"
 
 namespace ui {
 
@@ -18,6 +19,7 @@ void prepareApplication(const VersionRecord &record) {
     // so to its icon and name.
     QGuiApplication::setDesktopFileName(toQString(record.desktopEntry));
     installFontSubstitutes();
+    QApplication::setStyle(new Style);
 }
 
 int runForm(QApplication &app, Form &form) {

@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <vector>
 
+// The window icon's drawing, `vantorel`.
+#include "icon.xpm"
+
 namespace ui {
 namespace {
 
@@ -50,9 +53,10 @@ Form::Form(const Window &window, QWidget *parent)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(toQString(window.title));
-    // Naming the format spares the image reader from loading every image
-    // plugin to guess it, a cost paid at every start.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/vantorel/icon.png"), "PNG")));
+    // Compiled in as XPM, which Qt reads itself: any image file would go
+    // through the image reader, which first asks every image format plugin
+    // whether it reads the format, loading each one at every start.
+    setWindowIcon(QIcon(QPixmap(vantorel)));
     setObjectName(m_name);
 
     m_client = new QWidget(this);

@@ -1,0 +1,108 @@
+// What a window costs at start that nobody sees: the window icon and the
+// menu bar must come up without Qt loading any image format plugin, and the
+// menu bar's extension button must still carry its chevron, turned for
+// right-to-left layouts.
+//
+// A test program of its own: any earlier image read in the same process would
+// already have loaded the plugins.
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/style.h"
+
+#include <QImage>
+#include <QMenuBar>
+#include <QStyleOption>
+#include <QTest>
+#include <QToolButton>
+
+#include <link.h>
+
+using namespace ui;
+
+namespace {
+
+constexpr VersionRecord record{.company = "Drelmoth Software",
+                               .product = "startup test",
+                               .program = "tst_ui_startup",
+                               .version = "1.00",
+                               .desktopEntry = "tst_ui_startup"};
+
+constexpr MenuItemRow items[] = {{"mnuOne", "One"}, {"mnuTwo", "Two"}};
+constexpr Menu menus[] = {{"mnuFirst", "First", items}, {"mnuSecond", "Second", items}};
+constexpr Control controls[] = {
+    {.name = "Label1",
+     .kind = Kind::Label,
+     .in = "Form1",
+     .twips = {0, 0, 1500, 600},
+     .caption = "0"},
+    {.name = "cmdGo",
+     .kind = Kind::Button,
+     .in = "Form1",
+     .twips = {0, 900, 1500, 450},
+     .caption = "Go",
+     .tabIndex = 0},
+};
+constexpr Window window{.name = "Form1",
+                        .title = "startup",
+                        .clientWidth = 3000,
+                        .clientHeight = 1500,
+                        .controls = controls,
+                        .menus = menus};
+
+QStringList loadedImagePlugins() {
+    QStringList plugins;
+    dl_iterate_phdr(
+        [](dl_phdr_info *info, size_t, void *data) {
+            const QString path = QString::fromLocal8Bit(info->dlpi_name);
+            if (path.contains(QLatin1String("/imageformats/")))
+                static_cast<QStringList *>(data)->append(path);
+            return 0;
+        },
+        &plugins);
+    return plugins;
+}
+
+QImage extensionImage(const QStyle &style, Qt::LayoutDirection direction) {
+    QStyleOption option;
+    option.direction = direction;
+    return style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, &option)
+        .pixmap(8, 8)
+        .toImage();
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shownWindowLoadsNoImagePlugin();
+    void extensionChevronTurnsForRightToLeft();
+};
+
+void StartupTest::shownWindowLoadsNoImagePlugin() {
+    prepareApplication(record);
+    Form form(window);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.grab(); // paints every control once, as the first frame does
+
+    QVERIFY2(loadedImagePlugins().isEmpty(), qPrintable(loadedImagePlugins().join(u' ')));
+    QCOMPARE(form.windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+    const auto *extension = form.menuBar()->findChild<QToolButton *>();
+    QVERIFY(extension);
+    QVERIFY(!extension->icon().isNull());
+}
+
+void StartupTest::extensionChevronTurnsForRightToLeft() {
+    Style style;
+    const QImage leftToRight = extensionImage(style, Qt::LeftToRight);
+    const QImage rightToLeft = extensionImage(style, Qt::RightToLeft);
+    QVERIFY(!leftToRight.isNull());
+    QVERIFY(leftToRight != rightToLeft);
+    QCOMPARE(rightToLeft, leftToRight.mirrored(true, false));
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_ui_startup.moc"
