@@ -24,7 +24,7 @@ import sys
 
 from xvfb import start_xvfb
 
-ROUNDS = int(os.environ.get("BENCH_STARTUP_ROUNDS", "15"))
+ROUNDS = int(os.environ.get("BENCH_STARTUP_ROUNDS", "41"))
 results = []  # (figure, measured, reference, ratio or None, goal text, met)
 
 
