@@ -7,6 +7,9 @@ usage: bench-report.py BUILD-DIRECTORY   (make bench)
 - start-up (process start to first frame on the screen, and to the end after
   the window is closed) and peak memory of each program on Xvfb, beside the
   minimal Qt window built in the same tree: goal <= 1.15x on both;
+- for information, the instructions each start executes up to its first frame
+  (callgrind), and the share spent making font engines: unlike time on a
+  shared virtual machine, these counts repeat from run to run;
 - one draw with its re-seed beside a bare clock read plus one generator step:
   goal <= 1.5x;
 - a 30,000-spin batch through pallix's real handler beside the bare
@@ -17,6 +20,10 @@ Exits with status 1 when a goal is missed, 2 when a measurement is missing.
 """
 
 import json
+import re
+import shlex
+import shutil
+import tempfile
 import os
 import statistics
 import subprocess
@@ -103,6 +110,66 @@ def startup(bindir):
             rss / ref_rss, goal, name == "bare_window" or rss / ref_rss <= 1.15)
 
 
+def instructions_to_first_frame(probe, program, env, workdir):
+    """Runs PROGRAM under callgrind until the probe has seen its first frame
+    and closed it; returns (all instructions, those inside font engine set-up)."""
+    name = os.path.basename(program)
+    profile = os.path.join(workdir, name + ".callgrind")
+    wrapper = os.path.join(workdir, name)
+    with open(wrapper, "w") as script:
+        # Forked helpers (D-Bus start-up attempts) write no profile of their own.
+        script.write("#!/bin/sh\nexec valgrind --tool=callgrind --child-silent-after-fork=yes "
+                     f"--callgrind-out-file={shlex.quote(profile)} {shlex.quote(program)}\n")
+    os.chmod(wrapper, 0o755)
+    out = subprocess.run([probe, "1", wrapper], env=env, capture_output=True, text=True,
+                         timeout=300)
+    if out.returncode != 0 or not os.path.exists(profile):
+        return None
+    annotated = subprocess.run(["callgrind_annotate", "--inclusive=yes", profile],
+                               capture_output=True, text=True).stdout
+    total = re.search(r"^\s*([\d,]+) \(\s*100\.0%\)\s+PROGRAM TOTALS", annotated, re.M)
+    fonts = re.search(r"^\s*([\d,]+) \(\s*[\d.]+%\)\s+\S*QFontconfigDatabase::fontEngine\(",
+                      annotated, re.M)
+    def count(match):
+        return int(match.group(1).replace(",", "")) if match else 0
+    return count(total), count(fonts)
+
+
+def startup_instructions(bindir):
+    header("Instructions from start to the first frame on Xvfb (callgrind, for information)")
+    if not shutil.which("valgrind") or not shutil.which("callgrind_annotate"):
+        row("instructions to first frame", "-", "-", None, "valgrind not installed", None)
+        return
+    probe = os.path.join(bindir, "startup_probe")
+    names = ["minimal_window"] + [p for p in ("corvane2", "corvane", "pallix")
+                                  if not missing(bindir, p)]
+    xvfb, display = start_display()
+    env = dict(os.environ, DISPLAY=display)
+    env.pop("QT_QPA_PLATFORM", None)
+    counts = {}
+    try:
+        with tempfile.TemporaryDirectory() as workdir:
+            for name in names:
+                counts[name] = instructions_to_first_frame(probe, os.path.join(bindir, name),
+                                                           env, workdir)
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+    reference = counts["minimal_window"]
+    if reference is None:
+        row("minimal_window under callgrind", "failed", "-", None, "(for information)", None)
+        return
+    for name in names[1:]:
+        if counts[name] is None:
+            row(f"{name} under callgrind", "failed", "-", None, "(for information)", None)
+            continue
+        (total, fonts), (ref_total, ref_fonts) = counts[name], reference
+        row(f"{name}: instructions", f"{total / 1e6:.1f} M", f"{ref_total / 1e6:.1f} M",
+            total / ref_total, "(for information)", True)
+        row(f"{name}: of which making font engines", f"{fonts / 1e6:.1f} M",
+            f"{ref_fonts / 1e6:.1f} M", None, "(for information)", True)
+
+
 def google_benchmark(path, env=None):
     out = subprocess.run([path, "--benchmark_format=json", "--benchmark_repetitions=5",
                           "--benchmark_report_aggregates_only=true"],
@@ -169,6 +236,7 @@ def main():
     print(f"Vantorel performance report: {os.uname().nodename}, {os.cpu_count()} cores, "
           f"load average {os.getloadavg()[0]:.2f}")
     startup(bindir)
+    startup_instructions(bindir)
     draw(bindir)
     batch(bindir)
     countdown(bindir)

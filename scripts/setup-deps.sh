@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    libbenchmark-dev
+    # Benchmarks (make bench): Google Benchmark, and callgrind for instruction counts.
+    libbenchmark-dev valgrind
     # Free stand-ins for the fonts the windows name ("Agency FB", "MS Sans Serif").
     fonts-bebas-neue fonts-roboto-unhinted fonts-liberation fonts-dejavu-core
     # A virtual display, screenshots and input for the headless run and the tests.
