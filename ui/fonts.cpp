@@ -7,7 +7,30 @@
 #include <algorithm>
 #include <cmath>
 
+#ifdef VANTOREL_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace ui {
+
+std::jthread readFontConfigurationAhead() {
+#ifdef VANTOREL_FONTCONFIG
+    return std::jthread([] {
+#ifdef __linux__
+        // A thread's own niceness; 19 yields to the start it runs beside.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+#endif
+        // Thread-safe: of two first uses at once, one configuration is kept.
+        FcInit();
+    });
+#else
+    return {};
+#endif
+}
 
 void installFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Agency FB"),

@@ -1,15 +1,19 @@
-// What a window costs at start that nobody sees: the window icon and the
-// menu bar must come up without Qt loading any image format plugin, and the
-// menu bar's extension button must still carry its chevron, turned for
-// right-to-left layouts.
+// What a window costs at start that nobody sees: the font configuration read
+// ahead on a thread of its own must not change which fonts Qt finds, even
+// when Qt asks for them while the reading is still going on; the window icon
+// and the menu bar must come up without Qt loading any image format plugin,
+// and the menu bar's extension button must still carry its chevron, turned
+// for right-to-left layouts.
 //
-// A test program of its own: any earlier image read in the same process would
-// already have loaded the plugins.
+// A test program of its own: any earlier font use or image read in the same
+// process would already have done the work these tests watch.
 
 #include "ui/application.h"
+#include "ui/fonts.h"
 #include "ui/form.h"
 #include "ui/style.h"
 
+#include <QFontInfo>
 #include <QImage>
 #include <QMenuBar>
 #include <QStyleOption>
@@ -77,9 +81,19 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void fontsFoundWhileConfigurationIsReadAhead();
     void shownWindowLoadsNoImagePlugin();
     void extensionChevronTurnsForRightToLeft();
 };
+
+void StartupTest::fontsFoundWhileConfigurationIsReadAhead() {
+    const std::jthread reading = readFontConfigurationAhead();
+    installFontSubstitutes();
+    // Asked at once, so that Qt's first font use races the reading.
+    QCOMPARE(QFontInfo(fontFor({"Agency FB", 222, true})).family(), QStringLiteral("Bebas Neue"));
+    QCOMPARE(QFontInfo(fontFor({"MS Sans Serif", 17.25})).family(),
+             QStringLiteral("Liberation Sans"));
+}
 
 void StartupTest::shownWindowLoadsNoImagePlugin() {
     prepareApplication(record);
