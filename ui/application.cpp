@@ -3,6 +3,10 @@
 #include "fonts.h"
 #include "style.h"
 
+#ifdef VANTOREL_DBUS
+#include <QDBusConnection>
+#endif
+
 namespace ui {
 
 namespace {
@@ -20,6 +24,14 @@ void prepareApplication(const VersionRecord &record) {
     QGuiApplication::setDesktopFileName(toQString(record.desktopEntry));
     installFontSubstitutes();
     QApplication::setStyle(new Style);
+}
+
+std::jthread connectSessionBusAhead() {
+#ifdef VANTOREL_DBUS
+    return std::jthread([] { QDBusConnection::sessionBus(); });
+#else
+    return {};
+#endif
 }
 
 int runForm(QApplication &app, Form &form) {
