@@ -38,10 +38,13 @@ void RandomSource::reseed() {
     m_state = stepped + m_clock() * (golden << 1);
 }
 
-float RandomSource::next() {
+std::uint32_t RandomSource::nextBits() {
     m_state += golden;
-    const std::uint64_t bits = mix(m_state) >> 40; // top 24 bits
-    return static_cast<float>(bits) * (1.0f / 16777216.0f);
+    return static_cast<std::uint32_t>(mix(m_state) >> 40); // the top 24 bits
+}
+
+float RandomSource::next() {
+    return static_cast<float>(nextBits()) * (1.0f / 16777216.0f);
 }
 
 } // namespace core

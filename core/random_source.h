@@ -19,7 +19,9 @@ public:
     explicit RandomSource(Clock clock = timeOfDay, std::uint64_t state = 0x5EED'0FDA'7A5E'ED01ULL);
 
     void reseed();
-    // A uniform single-precision value in [0, 1) made of 24 random bits.
+    // The next 24 random bits, a whole number below 2^24.
+    std::uint32_t nextBits();
+    // A uniform single-precision value in [0, 1): nextBits() / 2^24.
     float next();
 
 private:

@@ -88,6 +88,7 @@ class TestDraw : public QObject {
 private slots:
     void tailMatchesKnownCriticalValue();
     void drawFromEveryGeneratorValueAndEveryTenth();
+    void drawIsDrawFromOfTheNextValue();
     void nextIsUniform_data();
     void nextIsUniform();
     void spunCellsFollowTheDrawDistribution_data();
@@ -126,6 +127,25 @@ void TestDraw::drawFromEveryGeneratorValueAndEveryTenth() {
         QCOMPARE(core::drawFrom(floatJustBelowTenths(k)), k);
         if (k < 10)
             QCOMPARE(core::drawFrom(std::nextafter(floatJustBelowTenths(k), 1.0f)), k + 1);
+    }
+}
+
+void TestDraw::drawIsDrawFromOfTheNextValue() {
+    // draw() works in whole numbers; it must give what drawFrom() gives for
+    // the value the same source would have yielded, clock moving or not.
+    const auto ticking = [t = frozenTime]() mutable { return t += 7919; };
+    core::RandomSource drawing(ticking, fixedSeed);
+    core::RandomSource stepping(ticking, fixedSeed);
+    for (int i = 0; i < 1'000'000; ++i) {
+        stepping.reseed();
+        const float r = stepping.next();
+        const std::int16_t drawn = core::draw(drawing);
+        if (drawn != core::drawFrom(r))
+            QFAIL(qPrintable(QStringLiteral("value %1: r = %2 draws %3, draw() gave %4")
+                                 .arg(i)
+                                 .arg(r, 0, 'g', 9)
+                                 .arg(core::drawFrom(r))
+                                 .arg(drawn)));
     }
 }
 
