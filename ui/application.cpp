@@ -3,10 +3,6 @@
 #include "fonts.h"
 #include "style.h"
 
-#ifdef VANTOREL_DBUS
-#include <QDBusConnection>
-#endif
-
 namespace ui {
 
 namespace {
@@ -24,14 +20,6 @@ void prepareApplication(const VersionRecord &record) {
     QGuiApplication::setDesktopFileName(toQString(record.desktopEntry));
     installFontSubstitutes();
     QApplication::setStyle(new Style);
-}
-
-std::jthread connectSessionBusAhead() {
-#ifdef VANTOREL_DBUS
-    return std::jthread([] { QDBusConnection::sessionBus(); });
-#else
-    return {};
-#endif
 }
 
 int runForm(QApplication &app, Form &form) {

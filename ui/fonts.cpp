@@ -1,8 +1,6 @@
 #include "fonts.h"
 
-#include <QApplication>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QHash>
 #include <QStringList>
 
@@ -80,26 +78,6 @@ QFont fontFor(const Font &font) {
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     return qfont;
-}
-
-QFont controlFont(const Control &row) {
-    QFont font = fontFor(*row.font);
-    // Captions are the program's own Latin text and digits, so they need no
-    // fallback fonts; looking those up costs every start. Text boxes keep
-    // them for whatever the user types.
-    if (row.kind != Kind::TextBox)
-        font.setStyleStrategy(QFont::NoFontMerging);
-    return font;
-}
-
-void prepareFonts(std::span<const Control> controls) {
-    // Asking for a metric loads the font's engine into Qt's font cache.
-    const auto prepare = [](const QFont &font) { static_cast<void>(QFontMetrics(font).height()); };
-    prepare(QApplication::font("QMenuBar"));
-    // A hidden control's font waits until the control is first shown.
-    for (const Control &row : controls)
-        if (row.font && row.visible)
-            prepare(controlFont(row));
 }
 
 } // namespace ui

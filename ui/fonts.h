@@ -4,8 +4,6 @@
 
 #include <QFont>
 
-#include <span>
-
 #include <thread>
 
 namespace ui {
@@ -28,13 +26,5 @@ void installFontSubstitutes();
 // inch, the same scale that turns twips into pixels, so text keeps its size
 // against the controls whatever the screen reports.
 QFont fontFor(const Font &font);
-
-// The font a control with a font of its own shows its text in.
-QFont controlFont(const Control &row);
-
-// Makes the font engines for the shown controls' own fonts and the menu bar's
-// font now, as the window's first paint would: each costs fontconfig a match
-// against every installed font, and done here it can overlap a wait.
-void prepareFonts(std::span<const Control> controls);
 
 } // namespace ui

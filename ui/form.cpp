@@ -65,10 +65,6 @@ Form::Form(const Window &window, QWidget *parent)
     setBackColor(m_client, window.backColor);
     setCentralWidget(m_client);
 
-    // The menu bar asks the session bus whether the desktop shows menus
-    // itself, and waits for its connection, which the program began as it
-    // started (see application.h). The fonts, as slow to make, come first.
-    prepareFonts(window.controls);
     buildMenus(window.menus);
     buildControls(window.controls);
     stackControls(window.controls);
@@ -192,8 +188,15 @@ QWidget *Form::createControl(const Control &row, QWidget *container) {
     widget->setObjectName(key(row.name, row.index));
     widget->setGeometry(toPixels(row.twips));
     // The font comes before the text, so that a text box lays its text out once.
-    if (row.font)
-        widget->setFont(controlFont(row));
+    if (row.font) {
+        QFont font = fontFor(*row.font);
+        // Captions are the program's own Latin text and digits, so they need no
+        // fallback fonts; looking those up costs every start. Text boxes keep
+        // them for whatever the user types.
+        if (row.kind != Kind::TextBox)
+            font.setStyleStrategy(QFont::NoFontMerging);
+        widget->setFont(font);
+    }
     setInitialText(widget, row);
     // Frames and labels own their colours, as they always did: a colour given
     // to a container must not spill into the controls it holds.

@@ -1,11 +1,9 @@
 // What a window costs at start that nobody sees: the font configuration read
 // ahead on a thread of its own must not change which fonts Qt finds, even
-// when Qt asks for them while the reading is still going on; the fonts made
-// before the controls exist must be the ones the shown window uses; the
-// session bus connected from a thread of its own while the form is built
-// must not upset Qt; the window icon and the menu bar must come up without Qt
-// loading any image format plugin, and the menu bar's extension button must
-// still carry its chevron, turned for right-to-left layouts.
+// when Qt asks for them while the reading is still going on; the window icon
+// and the menu bar must come up without Qt loading any image format plugin,
+// and the menu bar's extension button must still carry its chevron, turned
+// for right-to-left layouts.
 //
 // A test program of its own: any earlier font use or image read in the same
 // process would already have done the work these tests watch.
@@ -18,7 +16,6 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QStyleOption>
 #include <QTest>
 #include <QToolButton>
@@ -37,37 +34,18 @@ constexpr VersionRecord record{.company = "Drelmoth Software",
 
 constexpr MenuItemRow items[] = {{"mnuOne", "One"}, {"mnuTwo", "Two"}};
 constexpr Menu menus[] = {{"mnuFirst", "First", items}, {"mnuSecond", "Second", items}};
-constexpr Font digits{"Agency FB", 72, true};
-constexpr Font small{"MS Sans Serif", 8.25};
-constexpr Font notice{"Agency FB", 24, true, true};
 constexpr Control controls[] = {
     {.name = "Label1",
      .kind = Kind::Label,
      .in = "Form1",
      .twips = {0, 0, 1500, 600},
-     .caption = "0",
-     .font = digits},
+     .caption = "0"},
     {.name = "cmdGo",
      .kind = Kind::Button,
      .in = "Form1",
      .twips = {0, 900, 1500, 450},
      .caption = "Go",
-     .font = small,
      .tabIndex = 0},
-    {.name = "txtIn",
-     .kind = Kind::TextBox,
-     .in = "Form1",
-     .twips = {1600, 900, 1200, 450},
-     .caption = "12",
-     .font = small,
-     .tabIndex = 1},
-    {.name = "lblNotice",
-     .kind = Kind::Label,
-     .in = "Form1",
-     .twips = {1600, 0, 1200, 600},
-     .caption = "Done",
-     .font = notice,
-     .visible = false},
 };
 constexpr Window window{.name = "Form1",
                         .title = "startup",
@@ -104,8 +82,6 @@ class StartupTest : public QObject {
 
 private slots:
     void fontsFoundWhileConfigurationIsReadAhead();
-    void preparedFontsAreTheShownWindowsFonts();
-    void sessionBusConnectsAheadWhileTheFormIsBuilt();
     void shownWindowLoadsNoImagePlugin();
     void extensionChevronTurnsForRightToLeft();
 };
@@ -117,39 +93,6 @@ void StartupTest::fontsFoundWhileConfigurationIsReadAhead() {
     QCOMPARE(QFontInfo(fontFor({"Agency FB", 222, true})).family(), QStringLiteral("Bebas Neue"));
     QCOMPARE(QFontInfo(fontFor({"MS Sans Serif", 17.25})).family(),
              QStringLiteral("Liberation Sans"));
-}
-
-void StartupTest::preparedFontsAreTheShownWindowsFonts() {
-    prepareApplication(record);
-    const QFont menuFont = QApplication::font("QMenuBar");
-    Form form(window);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-
-    // Shown and polished by the style, the menu bar and every control still
-    // have the very fonts made ahead, so the first paint finds their engines
-    // made (a hidden control's is made when it is first shown).
-    QCOMPARE(form.menuBar()->font(), menuFont);
-    for (const Control &row : controls) {
-        const QWidget *widget = form.control(row.name);
-        QCOMPARE(widget->font(), controlFont(row));
-        // Only a text box falls back to other fonts, for what the user types.
-        QCOMPARE(widget->font().styleStrategy() & QFont::NoFontMerging,
-                 row.kind == Kind::TextBox ? 0 : QFont::NoFontMerging);
-    }
-}
-
-void StartupTest::sessionBusConnectsAheadWhileTheFormIsBuilt() {
-    // What goes wrong when Qt objects are used from a thread Qt did not start.
-    QTest::failOnWarning(
-        QRegularExpression(QStringLiteral("thread"), QRegularExpression::CaseInsensitiveOption));
-    prepareApplication(record);
-    std::jthread connecting = connectSessionBusAhead();
-    Form form(window);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    connecting.join();
-    QCOMPARE(form.menuBar()->actions().size(), qsizetype(std::size(menus)));
 }
 
 void StartupTest::shownWindowLoadsNoImagePlugin() {
