@@ -1,6 +1,7 @@
 // What a window costs at start that nobody sees: the font configuration read
 // ahead on a thread of its own must not change which fonts Qt finds, even
-// when Qt asks for them while the reading is still going on; the window icon
+// when Qt asks for them while the reading is still going on, and that thread
+// keeps off the processor of the start it runs beside; the window icon
 // and the menu bar must come up without Qt loading any image format plugin,
 // and the menu bar's extension button must still carry its chevron, turned
 // for right-to-left layouts.
@@ -21,6 +22,7 @@
 #include <QToolButton>
 
 #include <link.h>
+#include <sched.h>
 
 using namespace ui;
 
@@ -82,6 +84,8 @@ class StartupTest : public QObject {
 
 private slots:
     void fontsFoundWhileConfigurationIsReadAhead();
+    void keepOffProcessor_data();
+    void keepOffProcessor();
     void shownWindowLoadsNoImagePlugin();
     void extensionChevronTurnsForRightToLeft();
 };
@@ -93,6 +97,51 @@ void StartupTest::fontsFoundWhileConfigurationIsReadAhead() {
     QCOMPARE(QFontInfo(fontFor({"Agency FB", 222, true})).family(), QStringLiteral("Bebas Neue"));
     QCOMPARE(QFontInfo(fontFor({"MS Sans Serif", 17.25})).family(),
              QStringLiteral("Liberation Sans"));
+}
+
+// Stands for the processor the thread runs on when it asks.
+constexpr int runningProcessor = -2;
+
+void StartupTest::keepOffProcessor_data() {
+    QTest::addColumn<bool>("onlyOneAllowed");
+    QTest::addColumn<int>("cpu");
+    QTest::addColumn<bool>("removed");
+    QTest::addRow("running_one_among_several") << false << runningProcessor << true;
+    QTest::addRow("running_one_alone") << true << runningProcessor << false;
+    QTest::addRow("unknown") << false << -1 << false;
+    QTest::addRow("beyond_the_set") << false << CPU_SETSIZE << false;
+}
+
+void StartupTest::keepOffProcessor() {
+    QFETCH(bool, onlyOneAllowed);
+    QFETCH(int, cpu);
+    QFETCH(bool, removed);
+    cpu_set_t before;
+    cpu_set_t after;
+    int ranOn = -1;
+    int runsOn = -1;
+    // A thread of its own: the test's own thread keeps every processor.
+    std::thread([&] {
+        if (onlyOneAllowed) {
+            cpu_set_t one;
+            CPU_ZERO(&one);
+            CPU_SET(sched_getcpu(), &one);
+            sched_setaffinity(0, sizeof one, &one);
+        }
+        sched_getaffinity(0, sizeof before, &before);
+        ranOn = sched_getcpu();
+        ui::keepOffProcessor(cpu == runningProcessor ? ranOn : cpu);
+        sched_getaffinity(0, sizeof after, &after);
+        runsOn = sched_getcpu();
+    }).join();
+    if (!onlyOneAllowed && CPU_COUNT(&before) < 2)
+        QSKIP("this machine allows the test one processor");
+
+    QCOMPARE(CPU_COUNT(&after), CPU_COUNT(&before) - (removed ? 1 : 0));
+    if (removed) {
+        QVERIFY(!CPU_ISSET(ranOn, &after));
+        QVERIFY(runsOn != ranOn);
+    }
 }
 
 void StartupTest::shownWindowLoadsNoImagePlugin() {
