@@ -14,8 +14,8 @@ std::int16_t drawFrom(float r) {
 std::int16_t draw(RandomSource &source) {
     source.reseed();
     // drawFrom(next()) in whole numbers, the same for each of the 2^24 values
-    // the generator yields: the float and double conversions would lengthen
-    // the chain of steps from the clock read to the value by half.
+    // the generator yields, without the conversions to float and double that
+    // every draw would wait for after its clock read.
     return static_cast<std::int16_t>(1 + ((source.nextBits() * 10u) >> 24));
 }
 
