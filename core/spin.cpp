@@ -13,9 +13,8 @@ std::int16_t drawFrom(float r) {
 
 std::int16_t draw(RandomSource &source) {
     source.reseed();
-    // drawFrom(next()) in whole numbers, the same for each of the 2^24 values
-    // the generator yields, without the conversions to float and double that
-    // every draw would wait for after its clock read.
+    // 1 + floor(10 bits / 2^24): drawFrom(next()) without the conversions to
+    // float and double.
     return static_cast<std::int16_t>(1 + ((source.nextBits() * 10u) >> 24));
 }
 

@@ -12,12 +12,14 @@ namespace core {
 
 inline constexpr std::int16_t cellCount = 5;
 
-// 1 + floor(10 r) for r in [0, 1): 1 to 10, never 0. The product is formed in
-// double precision; in single precision a few r just below a multiple of 0.1
-// would round up into the next value.
+// The draw as the programs define it: 1 + floor(10 r) for r in [0, 1), 1 to
+// 10, never 0. The product is formed in double precision; in single precision
+// a few r just below a multiple of 0.1 would round up into the next value.
 std::int16_t drawFrom(float r);
 
-// One draw: re-seed from the clock, then take the next value.
+// One draw: re-seed from the clock, then drawFrom() of the source's next
+// value, worked out in whole numbers from its 24 bits (the same value for
+// every one of them, and shorter after the clock read).
 std::int16_t draw(RandomSource &source);
 
 // A draw above 9 is drawn again exactly once, and a second 10 stays.
