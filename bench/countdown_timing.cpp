@@ -1,4 +1,4 @@
-// How evenly corvane2's countdown ticks: runs the real Form1 (offscreen
+// How evenly corvane2's countdown ticks: runs the real window (offscreen
 // unless a platform is chosen) through whole countdowns and measures every
 // wait between ticks against the interval typed into the box.
 //
@@ -8,11 +8,14 @@
 // Exit status 0 when every run meets its goal: median error at most 1 ms and
 // the whole countdown within one interval of N x interval.
 
-#include "apps/corvane2/form1.h"
+#include "apps/corvane2/main_window.h"
 #include "offscreen_application.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -44,24 +47,30 @@ double percentile(std::vector<double> sorted, double p) {
 // A countdown from N - 1 shows 0 0 0 after N - 1 ticks and completes at the
 // N-th, so the whole run is exactly N ticks.
 Result measure(const Run &run) {
-    corvane2::Form1 form;
-    form.show();
-
+    // A spin that draws the starting digits, then ones.
     const int start = run.ticks - 1;
-    form.Label1[0]->setCaption(QString::number(start / 100));
-    form.Label1[1]->setCaption(QString::number(start / 10 % 10));
-    form.Label1[2]->setCaption(QString::number(start % 10));
-    form.txtInterval->setText(QString::number(run.intervalMs));
+    std::vector<std::int16_t> digits{std::int16_t(start / 100), std::int16_t(start / 10 % 10),
+                                     std::int16_t(start % 10)};
+    std::size_t next = 0;
+    corvane2::MainWindow window([&] { return next < digits.size() ? digits[next++] : 1; });
+    window.show();
+    const auto button = [&window](const char *name) {
+        return window.findChild<QPushButton *>(QLatin1String(name));
+    };
+    button("spinButton")->click();
+    window.findChild<QLineEdit *>(QStringLiteral("countdownSpeedBox"))
+        ->setText(QString::number(run.intervalMs));
+    auto *timer = window.findChild<ui::Timer *>(QStringLiteral("countdownTimer"));
 
     std::vector<qint64> stamps;
     stamps.reserve(std::size_t(run.ticks) + 1);
     QElapsedTimer clock;
     QEventLoop loop;
-    // Connected after the form's own wiring, so this runs once the tick's
+    // Connected after the window's own wiring, so this runs once the tick's
     // handler is done; the stamp is taken first thing all the same.
-    QObject::connect(form.Timer3, &ui::Timer::timer, &loop, [&] {
+    QObject::connect(timer, &ui::Timer::timeout, &loop, [&] {
         stamps.push_back(clock.nsecsElapsed());
-        if (!form.Timer3->isEnabled())
+        if (!timer->isEnabled())
             loop.quit();
     });
     // A countdown that never completes must not hang the benchmark.
@@ -69,8 +78,9 @@ Result measure(const Run &run) {
 
     clock.start();
     stamps.push_back(0);
-    form.cmdstart_Click();
-    if (loop.exec() != 0 || form.lblStop->isHidden())
+    button("countDownButton")->click();
+    if (loop.exec() != 0 ||
+        window.findChild<QLabel *>(QStringLiteral("completeNotice"))->isHidden())
         std::fprintf(stderr, "countdown did not complete: %zu ticks\n", stamps.size() - 1);
 
     std::vector<double> errors;

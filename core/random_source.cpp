@@ -32,19 +32,14 @@ RandomSource::RandomSource(Clock clock, std::uint64_t state)
 void RandomSource::reseed() {
     // With the golden step of next(), a frozen clock makes reseed-and-next an
     // LCG with an odd increment: full period, so no clock value restarts the
-    // sequence. No mixing here: next() mixes, and every instruction after the
-    // clock read lengthens the draw.
-    const std::uint64_t stepped = m_state * lcgMultiplier; // done while the clock is read
-    m_state = stepped + m_clock() * (golden << 1);
-}
-
-std::uint32_t RandomSource::nextBits() {
-    m_state += golden;
-    return static_cast<std::uint32_t>(mix(m_state) >> 40); // the top 24 bits
+    // sequence.
+    m_state = m_state * lcgMultiplier + m_clock() * (golden << 1);
 }
 
 float RandomSource::next() {
-    return static_cast<float>(nextBits()) * (1.0f / 16777216.0f);
+    m_state += golden;
+    const auto top24 = static_cast<std::uint32_t>(mix(m_state) >> 40);
+    return static_cast<float>(top24) * (1.0f / 16777216.0f);
 }
 
 } // namespace core

@@ -13,15 +13,13 @@ class RandomSource {
 public:
     using Clock = std::function<std::uint64_t()>;
 
-    // Nanoseconds of the system clock: the "time of day" the draws re-seed from.
+    // Nanoseconds of the system clock: the time of day the draws re-seed from.
     static std::uint64_t timeOfDay();
 
     explicit RandomSource(Clock clock = timeOfDay, std::uint64_t state = 0x5EED'0FDA'7A5E'ED01ULL);
 
     void reseed();
-    // The next 24 random bits, a whole number below 2^24.
-    std::uint32_t nextBits();
-    // A uniform single-precision value in [0, 1): nextBits() / 2^24.
+    // A uniform single-precision value in [0, 1), in steps of 2^-24.
     float next();
 
 private:

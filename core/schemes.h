@@ -24,8 +24,8 @@ inline constexpr Scheme grey{SystemColour::ButtonFace, SystemColour::ButtonFace,
                              SystemColour::HighlightText};
 inline constexpr Scheme fluro{SystemColour::ButtonText, SystemColour::ButtonText, green};
 
-// The first countdown program's Negative: green digits rather than highlight text.
-inline constexpr Scheme firstNegative{SystemColour::ButtonText, SystemColour::ButtonText, green};
+// corvane's Negative: green digits, the colours corvane2 calls Fluro.
+inline constexpr Scheme greenNegative = fluro;
 } // namespace schemes
 
 } // namespace core

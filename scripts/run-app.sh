@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts one of the programs. On a desktop it simply runs it. Without a
-# display it shows the window on a virtual X display instead, saves a
-# screenshot next to the build and ends the program.
+# display it shows the window on a virtual X display with a window manager
+# instead, saves a picture of the window, frame and menu bar included, next
+# to the build, and ends the program.
 set -euo pipefail
 
 program=${1:?usage: run-app.sh PATH-TO-PROGRAM}
@@ -17,7 +18,13 @@ shot="$(cd "$(dirname "$program")/.." && pwd)/screenshot-$name.png"
 # shellcheck source=xvfb.sh
 source "$here/xvfb.sh"
 start_xvfb
-trap stop_xvfb EXIT
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill "$wm" 2>/dev/null; stop_xvfb' EXIT
+for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 
 "$program" &
 app=$!
@@ -29,7 +36,7 @@ if ! window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vantorel:'
 fi
 # Let the first frame reach the screen before taking the picture.
 sleep 1
-import -window root "$shot"
+import -frame -window "$window" "$shot"
 kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true
 echo "No display here, so $name ran on a virtual X display (Xvfb :$XVFB_DISPLAY_NUMBER)."

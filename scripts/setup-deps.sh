@@ -5,16 +5,17 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libfontconfig-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
     # Benchmarks (make bench): Google Benchmark, and callgrind for instruction counts.
     libbenchmark-dev valgrind
-    # Free stand-ins for the fonts the windows name ("Agency FB", "MS Sans Serif").
-    fonts-bebas-neue fonts-roboto-unhinted fonts-liberation fonts-dejavu-core
+    # Free stand-ins for the fonts the windows name (see ui/fonts.cpp).
+    fonts-yanone-kaffeesatz fonts-bebas-neue fonts-liberation fonts-dejavu-core
     # A virtual display, screenshots and input for the headless run and the tests.
     xvfb xauth x11-utils imagemagick xdotool
-    # The end-to-end tests: their script, a window manager for frames and close
-    # boxes, and a clipboard to paste from.
-    python3 openbox xclip
+    # The end-to-end test: a window manager, a private session bus, the
+    # accessibility bus and Debian's Python bindings of libatspi, to read the
+    # programs from outside as a screen reader does.
+    python3 openbox dbus at-spi2-core python3-gi gir1.2-atspi-2.0
     # Validators of the installed desktop entries and metainfo (make check-package).
     desktop-file-utils appstream
 )

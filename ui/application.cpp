@@ -1,15 +1,32 @@
 #include "application.h"
 
 #include "fonts.h"
-#include "style.h"
+
+#include <QTextStream>
 
 namespace ui {
-
 namespace {
+
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
 } // namespace
+
+QStringList argumentList(int argc, char **argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+std::optional<int> prepareDisplay(const QStringList &arguments, const VersionRecord &record) {
+    const std::optional<QString> problem = chooseDisplay(arguments, record);
+    if (!problem)
+        return std::nullopt;
+    QTextStream(stderr) << *problem << '\n';
+    return 1;
+}
 
 void prepareApplication(const VersionRecord &record) {
     QApplication::setOrganizationName(toQString(record.company));
@@ -19,13 +36,13 @@ void prepareApplication(const VersionRecord &record) {
     // so to its icon and name.
     QGuiApplication::setDesktopFileName(toQString(record.desktopEntry));
     installFontSubstitutes();
-    QApplication::setStyle(new Style);
 }
 
-int runForm(QApplication &app, Form &form) {
-    QObject::connect(&form, &Form::programEnded, &app, &QCoreApplication::quit,
+int runWindow(QApplication &app, Window &window) {
+    QObject::connect(&window, &Window::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    form.show();
+    keepOffTaskbar(&window);
+    window.show();
     return app.exec();
 }
 

@@ -1,26 +1,34 @@
 #pragma once
 
-#include "fonts.h"
-#include "form.h"
+// What every program's main does: its command line, a display to open, the
+// application named by its version record, its window shown off the task
+// bar, and the event loop until the program ends.
+
+#include "command_line.h"
+#include "display.h"
 #include "version_record.h"
+#include "window.h"
 
 #include <QApplication>
 
 namespace ui {
 
-// Everything a program's main does around its form: the font configuration
-// read ahead while the application connects to the display, the application
-// named by the program's version record, the font stand-ins, the form's load,
-// showing it, and the event loop until program end.
+QStringList argumentList(int argc, char **argv);
+// Prints the reason and gives the exit status when there is no display.
+std::optional<int> prepareDisplay(const QStringList &arguments, const VersionRecord &record);
 void prepareApplication(const VersionRecord &record);
-int runForm(QApplication &app, Form &form);
+int runWindow(QApplication &app, Window &window);
 
-template<typename F> int run(int argc, char **argv, const VersionRecord &record = programVersion) {
-    const std::jthread fontConfiguration = readFontConfigurationAhead();
+template<typename W> int run(int argc, char **argv) {
+    const QStringList arguments = argumentList(argc, argv);
+    if (const std::optional<int> status = answerCommandLine(arguments, programVersion))
+        return *status;
+    if (const std::optional<int> status = prepareDisplay(arguments, programVersion))
+        return *status;
     QApplication app(argc, argv);
-    prepareApplication(record);
-    F form;
-    return runForm(app, form);
+    prepareApplication(programVersion);
+    W window;
+    return runWindow(app, window);
 }
 
 } // namespace ui

@@ -4,25 +4,41 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QTextBoundaryFinder>
+#include <QValidator>
 
 namespace ui {
 namespace {
 
 // What assistive technology reads from a label: its name (the accessible
-// name given by the window, else the caption) and, as its value, the caption,
-// so that a digit cell reads "Digit 1" with value "7".
-class LabelAccessible : public QAccessibleWidget {
+// name given by the window, else the text) and, as its value, the text, so
+// that a digit cell reads "Digit 1" with value 7. Qt's AT-SPI bridge passes
+// on no value text, so a label with a name of its own also offers the value
+// interface: a screen reader reads the number, and hears of its changes.
+class LabelAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit LabelAccessible(Label *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface && !widget()->accessibleName().isEmpty())
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return text(QAccessible::Value); }
+    void setCurrentValue(const QVariant &) override {} // read only
+    QVariant maximumValue() const override { return {}; } // a caption has no range
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
 
     QString text(QAccessible::Text kind) const override {
         const auto *label = static_cast<const Label *>(widget());
         switch (kind) {
         case QAccessible::Name:
-            return label->accessibleName().isEmpty() ? label->caption() : label->accessibleName();
+            return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
         case QAccessible::Value:
-            return label->caption();
+            return label->text();
         default:
             return QAccessibleWidget::text(kind);
         }
@@ -36,15 +52,95 @@ QAccessibleInterface *labelAccessible(const QString &className, QObject *object)
     return nullptr;
 }
 
+// Characters that have no business in a number and would hide what the box
+// holds: control characters, and the marks, embeddings, overrides and
+// isolates that reorder text ("\u202E123" shows "321").
+bool isHidden(QChar c) {
+    switch (c.unicode()) {
+    case 0x061C:
+    case 0x200E:
+    case 0x200F:
+        return true;
+    default:
+        return c.category() == QChar::Other_Control ||
+               (c.unicode() >= 0x202A && c.unicode() <= 0x202E) ||
+               (c.unicode() >= 0x2066 && c.unicode() <= 0x2069);
+    }
+}
+
+// Where the first `count` characters end, as a reader counts them (grapheme
+// clusters), so that no surrogate pair or accent is split.
+qsizetype characterBoundary(const QString &text, int count) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype end = 0;
+    for (int i = 0; i < count && end < text.size(); ++i)
+        end = finder.toNextBoundary();
+    return end;
+}
+
+int characterCount(const QString &text) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (finder.toNextBoundary() != -1)
+        ++count;
+    return count;
+}
+
 } // namespace
+
+// Cleans every change to a box. When a change makes the text too long, what
+// was inserted is cut to fit: a character typed beyond the maximum is
+// refused, and a long paste keeps its beginning.
+class BoxInput : public QValidator {
+public:
+    explicit BoxInput(QLineEdit *box) : QValidator(box) {
+        connect(box, &QLineEdit::textChanged, this,
+                [this](const QString &text) { m_accepted = text; });
+    }
+
+    void setMaximum(int count) { m_maximum = count; }
+
+    State validate(QString &input, int &pos) const override {
+        for (qsizetype i = input.size() - 1; i >= 0; --i) {
+            if (isHidden(input[i])) {
+                input.remove(i, 1);
+                if (i < pos)
+                    --pos;
+            }
+        }
+        if (m_maximum > 0 && characterBoundary(input, m_maximum) < input.size())
+            cutInsertionToFit(input, pos);
+        return Acceptable;
+    }
+
+private:
+    // The insertion lies between what the new text shares with the text
+    // before the change at its start and at its end.
+    void cutInsertionToFit(QString &input, int &pos) const {
+        const qsizetype before = m_accepted.size();
+        qsizetype head = 0;
+        while (head < before && head < input.size() && input[head] == m_accepted[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < before - head && tail < input.size() - head &&
+               input[input.size() - 1 - tail] == m_accepted[before - 1 - tail])
+            ++tail;
+        const QString inserted = input.mid(head, input.size() - head - tail);
+        const int room = m_maximum - characterCount(m_accepted.left(head) + m_accepted.right(tail));
+        const QString kept = inserted.left(characterBoundary(inserted, std::max(room, 0)));
+        input = input.left(head) + kept + input.right(tail);
+        pos = int(head + kept.size());
+    }
+
+    int m_maximum = 0;
+    QString m_accepted;
+};
 
 Label::Label(QWidget *parent) : QLabel(parent) {
     static const bool accessibleLabels = (QAccessible::installFactory(labelAccessible), true);
     Q_UNUSED(accessibleLabels);
     setAutoFillBackground(true); // labels are opaque
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setMargin(0);
-    setIndent(0);
     setTextFormat(Qt::PlainText);
 }
 
@@ -61,8 +157,23 @@ void Label::setCaption(const QString &caption) {
 void Label::setBackColor(core::Colour colour) {
     ui::setBackColor(this, colour);
 }
+
 void Label::setForeColor(core::Colour colour) {
     ui::setForeColor(this, colour);
+}
+
+void Label::paintEvent(QPaintEvent *event) {
+    const QRectF room = contentsRect();
+    const qreal needed = QFontMetricsF(font(), this).horizontalAdvance(text());
+    if (needed <= room.width()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    painter.translate(room.topLeft());
+    painter.scale(room.width() / needed, 1.0);
+    painter.drawText(QRectF(0, 0, needed, room.height()), int(alignment()), text());
 }
 
 Frame::Frame(QWidget *parent) : QFrame(parent) {
@@ -75,11 +186,26 @@ void Frame::setBackColor(core::Colour colour) {
 
 Button::Button(QWidget *parent) : QPushButton(parent) {
     setAutoDefault(false);
-    setDefault(false);
     setFocusPolicy(Qt::StrongFocus);
 }
 
-TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
+void Button::keyPressEvent(QKeyEvent *event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent), m_input(new BoxInput(this)) {
+    setValidator(m_input);
+}
+
+void TextBox::setMaximumCharacters(int count) {
+    m_input->setMaximum(count);
+}
 
 void TextBox::showRefusal(const QString &why) {
     if (!m_refused) {
@@ -110,9 +236,12 @@ Shape::Shape(QWidget *parent) : QWidget(parent) {
 
 void Shape::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Mid), 1));
+    // A one-pixel line along the inside of the edges, whatever the scale:
+    // a line centred on the edge itself loses its outer half to the clip.
+    const qreal width = 1.0;
+    painter.setPen(QPen(palette().color(QPalette::Mid), width));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }
 
 } // namespace ui

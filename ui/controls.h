@@ -1,7 +1,6 @@
 #pragma once
 
-// The controls a window description can hold, as thin Qt widgets that keep
-// the property names the programs use (Caption, BackColor, ForeColor, Text).
+// The kinds of control a window description can hold, as thin Qt widgets.
 
 #include "core/colour.h"
 
@@ -12,16 +11,23 @@
 
 namespace ui {
 
+class BoxInput;
+
+// An opaque, borderless label. A text wider than the label is drawn narrowed
+// to fit rather than cut off, so a "10" in a digit cell reads as 10.
 class Label : public QLabel {
     Q_OBJECT
 public:
     explicit Label(QWidget *parent = nullptr);
 
-    // Assistive technology reads the caption as the label's value.
-    QString caption() const { return text(); }
+    // Assistive technology reads the text as the label's value when the
+    // label has a name of its own ("Digit 1" reads "7").
     void setCaption(const QString &caption);
     void setBackColor(core::Colour colour);
     void setForeColor(core::Colour colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 class Frame : public QFrame {
@@ -32,24 +38,33 @@ public:
     void setBackColor(core::Colour colour);
 };
 
+// Never a default button; Enter presses it when it has the focus, as Space does.
 class Button : public QPushButton {
     Q_OBJECT
 public:
     explicit Button(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
+// A one-line box that keeps out control and bidirectional formatting
+// characters, typed or pasted, and holds at most its maximum number of
+// characters without ever cutting one in half.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit TextBox(QWidget *parent = nullptr);
 
+    void setMaximumCharacters(int count);
+
     // Marks the text as refused without interrupting the typing: the box is
     // tinted and its tool tip says why, until clearRefusal().
     void showRefusal(const QString &why);
     void clearRefusal();
-    bool isRefused() const { return m_refused; }
 
 private:
+    BoxInput *m_input;
     QPalette m_normalPalette;
     QString m_normalToolTip;
     bool m_refused = false;

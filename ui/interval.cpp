@@ -7,7 +7,7 @@
 namespace ui {
 
 std::optional<int> intervalFromText(const QString &text) {
-    const std::optional<double> number = core::textToNumber(text.toStdString());
+    const std::optional<double> number = core::leadingNumber(text.toStdString());
     if (!number)
         return std::nullopt;
     const std::optional<std::int32_t> interval = core::roundToInt32(*number);

@@ -59,7 +59,7 @@ void Timer::onTimeout() {
     // Armed before the handler runs, so that it sees a ticking timer and can
     // stop it or restart its wait.
     m_timer.start(std::max(std::chrono::round<milliseconds>(m_due - now), milliseconds(0)));
-    emit timer();
+    emit timeout();
 }
 
 } // namespace ui

@@ -28,7 +28,7 @@ public:
     bool isTicking() const { return m_timer.isActive(); }
 
 signals:
-    void timer();
+    void timeout();
 
 private:
     void update(bool restartWait);

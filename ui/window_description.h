@@ -1,9 +1,9 @@
 #pragma once
 
-// A program's window as data: the controls with their containers, positions
-// and sizes in twips, captions, fonts, colours and tab order, plus the timers
-// and the menu bar. ui::Form builds a window from one of these; the programs
-// never position or style a control by hand.
+// A program's window as data: its controls with their containers, positions
+// and sizes in twips, texts, fonts and colours, the tab order, the timers and
+// the menu bar. ui::Window builds a window from one of these, so the programs
+// never place or style a control by hand.
 
 #include "core/colour.h"
 
@@ -24,6 +24,8 @@ struct Twips {
     int height = 0;
 };
 
+inline constexpr int twipsPerPixel = 15;
+
 struct Font {
     std::string_view family{}; // empty: the toolkit's default interface font
     double points = 0;
@@ -33,53 +35,49 @@ struct Font {
 
 struct Control {
     std::string_view name{};
-    int index = -1; // position in a control array such as Label1(0..4); -1 for none
+    // An element of a row of like controls, such as the digit cells: its name
+    // and accessible name get its number, counting from 1 ("digitCell1").
+    int index = -1;
     Kind kind = Kind::Label;
-    std::string_view in{}; // the containing control, or the form's own name
+    std::string_view in{}; // the containing control; empty for the window itself
     Twips twips{};
-    std::string_view caption{};
+    std::string_view text{};
     std::optional<Font> font{};
     Align align = Align::Left;
     bool visible = true;
     std::optional<core::Colour> backColor{};
     std::optional<core::Colour> foreColor{};
-    int maxLength = 0; // text boxes: 0 for no limit
-    int tabIndex = -1; // -1 for shapes, which have none
-    // For assistive technology: the label whose caption names this control on
-    // screen, or a name of its own where nothing on screen names it (an
-    // element of a control array gets its number after it, counting from 1).
+    int maxLength = 0; // text boxes, in characters; 0 for no limit
+    // For assistive technology: the label whose text names this control on
+    // screen, or a name of its own where nothing on screen names it.
     std::string_view namedBy{};
     std::string_view accessibleName{};
 };
 
 struct TimerRow {
     std::string_view name{};
-    int interval = 0;
-    bool enabled = false;
-};
-
-struct MenuItemRow {
-    std::string_view name{};
-    std::string_view caption{};
+    int interval = 0; // milliseconds; every timer starts switched off
 };
 
 struct Menu {
     std::string_view name{};
     std::string_view caption{};
-    std::span<const MenuItemRow> items{};
+    std::span<const std::string_view> items{}; // their captions, top to bottom
 };
 
-struct Window {
-    std::string_view name{}; // "Form1"
+struct WindowDescription {
     std::string_view title{};
     int clientWidth = 0; // twips, inside the frame and below the menu bar
     int clientHeight = 0;
     core::Colour backColor = core::SystemColour::MenuText;
-    std::span<const Control> controls{}; // front-to-back among labels and shapes of a container
+    // Among the labels and shapes of one container, later rows lie in front;
+    // frames, buttons and boxes lie in front of them all.
+    std::span<const Control> controls{};
+    // The buttons and boxes in the order Tab visits them; the first has the
+    // focus when the window opens.
+    std::span<const std::string_view> tabOrder{};
     std::span<const TimerRow> timers{};
     std::span<const Menu> menus{};
 };
-
-inline constexpr int twipsPerPixel = 15;
 
 } // namespace ui

@@ -1,7 +1,7 @@
-#include "form1.h"
+#include "main_window.h"
 
 #include "ui/application.h"
 
 int main(int argc, char **argv) {
-    return ui::run<corvane2::Form1>(argc, argv, ui::programVersion);
+    return ui::run<corvane2::MainWindow>(argc, argv);
 }

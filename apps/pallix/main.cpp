@@ -1,8 +1,8 @@
-#include "form1.h"
+#include "main_window.h"
 
 #include "ui/application.h"
 
 // Built twice, as pallix and as pallixb: one program under two names.
 int main(int argc, char **argv) {
-    return ui::run<pallix::Form1>(argc, argv, ui::programVersion);
+    return ui::run<pallix::MainWindow>(argc, argv);
 }

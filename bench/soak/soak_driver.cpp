@@ -1,4 +1,4 @@
-// Runs corvane2's real form for a long time at its fastest: auto-spin every
+// Runs corvane2's real window for a long time at its fastest: auto-spin every
 // millisecond and a countdown ticking every millisecond, started again each
 // time it completes, as a user would press "Spin" and "Count down" again. Every 10 s it
 // samples its own resident memory; at the end it prints the growth after the
@@ -6,11 +6,13 @@
 //
 // usage: soak_driver SECONDS
 
-#include "apps/corvane2/form1.h"
+#include "apps/corvane2/main_window.h"
 #include "ui/application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -44,31 +46,41 @@ int main(int argc, char **argv) {
     const int seconds = std::atoi(argv[1]);
     QApplication app(argc, argv);
     ui::prepareApplication(soakVersion);
-    corvane2::Form1 form;
-    QObject::connect(&form, &ui::Form::programEnded, &app, &QCoreApplication::quit);
-    form.show();
+    corvane2::MainWindow window;
+    QObject::connect(&window, &ui::Window::programEnded, &app, &QCoreApplication::quit);
+    window.show();
+    const auto button = [&window](const char *name) {
+        return window.findChild<QPushButton *>(QLatin1String(name));
+    };
+    const auto box = [&window](const char *name) {
+        return window.findChild<QLineEdit *>(QLatin1String(name));
+    };
+    QPushButton *const spin = button("spinButton");
+    QPushButton *const countDown = button("countDownButton");
+    auto *const autoSpinTimer = window.findChild<ui::Timer *>(QStringLiteral("autoSpinTimer"));
+    auto *const countdownTimer = window.findChild<ui::Timer *>(QStringLiteral("countdownTimer"));
 
     long spinTicks = 0;
     long countdownTicks = 0;
     long completions = 0;
     // Connected after the form's own handlers, so these run after each tick.
-    QObject::connect(form.Timer1, &ui::Timer::timer, &app, [&] { ++spinTicks; });
-    QObject::connect(form.Timer3, &ui::Timer::timer, &app, [&] {
+    QObject::connect(autoSpinTimer, &ui::Timer::timeout, &app, [&] { ++spinTicks; });
+    QObject::connect(countdownTimer, &ui::Timer::timeout, &app, [&] {
         ++countdownTicks;
-        if (!form.Timer3->isEnabled()) { // completed: fresh digits, count down again
+        if (!countdownTimer->isEnabled()) { // completed: fresh digits, count down again
             ++completions;
-            QTimer::singleShot(0, &form, [&form] {
-                form.cmdSpin->click();
-                form.cmdstart->click();
+            QTimer::singleShot(0, &window, [=] {
+                spin->click();
+                countDown->click();
             });
         }
     });
 
-    form.txtloop->setText(QStringLiteral("1"));
-    form.txtInterval->setText(QStringLiteral("1"));
-    form.cmdSpin->click();
-    form.cmdAuto->click();
-    form.cmdstart->click();
+    box("spinSpeedBox")->setText(QStringLiteral("1"));
+    box("countdownSpeedBox")->setText(QStringLiteral("1"));
+    spin->click();
+    button("autoSpinButton")->click();
+    countDown->click();
 
     QElapsedTimer clock;
     clock.start();
@@ -88,7 +100,7 @@ int main(int argc, char **argv) {
     long last = 0;
     QTimer::singleShot(seconds * 1000, &app, [&] {
         last = sample();
-        form.Command1->click(); // "Exit", as the user leaves
+        button("exitButton")->click(); // as the user leaves
     });
     sampler.start();
     app.exec();

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ui/window_description.h"
+
+namespace pallix {
+
+// The one window of the batch spin programs; pallix and pallixb both open it.
+const ui::WindowDescription &description();
+
+} // namespace pallix

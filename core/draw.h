@@ -1,0 +1,32 @@
+#pragma once
+
+// The draw behind every digit cell: a value from 1 to 10, never 0.
+
+#include "random_source.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace core {
+
+inline constexpr int cellCount = 5;
+
+// 1 + floor(10 r) for r in [0, 1): 1 to 10, each about equally likely. The
+// product is formed in double precision; in single precision a few r just
+// below a multiple of 0.1 would round up into the next value.
+std::int16_t drawFrom(float r);
+
+// Re-seeds the source from its clock, then draws from its next value.
+std::int16_t drawOnce(RandomSource &source);
+
+// Single draws, one per call. The programs draw from the clock-seeded source;
+// a test can hand a window a scripted sequence instead.
+using Draw = std::function<std::int16_t()>;
+Draw clockSeededDraw();
+
+// The value a cell shows after a spin: a draw above 9 is drawn again exactly
+// once, and a second 10 stays. So 1 to 9 each come with probability 11/100
+// and 10 with 1/100.
+std::int16_t drawCellValue(const Draw &draw);
+
+} // namespace core

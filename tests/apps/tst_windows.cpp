@@ -1,0 +1,287 @@
+// The three windows as their users meet them: buttons clicked, boxes typed
+// into, menu items chosen, timers ticking; then the digits, the cells shown,
+// the notice and the colours read back.
+
+#include "user.h"
+
+#include "ui/fonts.h"
+
+#include "apps/corvane/main_window.h"
+#include "apps/corvane2/main_window.h"
+#include "apps/pallix/main_window.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QStyleOptionButton>
+
+using namespace user;
+
+namespace {
+
+std::unique_ptr<ui::Window> open(const QString &program, const core::Draw &draw) {
+    std::unique_ptr<ui::Window> window;
+    if (program == "corvane2")
+        window = std::make_unique<corvane2::MainWindow>(draw);
+    else if (program == "corvane")
+        window = std::make_unique<corvane::MainWindow>(draw);
+    else
+        window = std::make_unique<pallix::MainWindow>(draw);
+    window->show();
+    return window;
+}
+
+bool noticeShown(const QWidget *window) {
+    const ui::Label *notice = find<ui::Label>(window, "Countdown Complete");
+    return notice && notice->isVisible();
+}
+
+// The digits, which cells show, then whether the notice shows, which
+// timers tick and whether a refusal is shown: "2 3 4 1 1 11100 countdown".
+QString state(const QWidget *window) {
+    QStringList seen{digits(window), shown(window)};
+    if (noticeShown(window))
+        seen.append("notice");
+    for (const char *name : {"autoSpinTimer", "countdownTimer"})
+        if (timer(window, name) && timer(window, name)->isTicking())
+            seen.append(QString::fromLatin1(name).remove("Timer"));
+    const auto *message = window->findChild<QMessageBox *>();
+    const auto *box = find<QLineEdit>(window, "Countdown Speed");
+    if ((message && message->isVisible()) || (box && !box->toolTip().isEmpty()))
+        seen.append("refused");
+    return seen.join(' ');
+}
+
+QList<qint16> values(std::initializer_list<int> list) {
+    return QList<qint16>(list.begin(), list.end());
+}
+
+} // namespace
+
+class TestWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ui::installFontSubstitutes(); }
+
+    // A spin draws each cell left to right; a draw above 9 is drawn again
+    // once, and a second 10 stays.
+    void spinAndZero_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("zero");
+        QTest::addRow("corvane2") << "corvane2"
+                                  << "Zero";
+        QTest::addRow("corvane") << "corvane"
+                                 << "Zero";
+        QTest::addRow("pallix") << "pallix"
+                                << "Clear";
+    }
+    void spinAndZero() {
+        QFETCH(QString, program);
+        QFETCH(QString, zero);
+        const ScriptedDraw script{{10, 10, 10, 3, 5, 9, 1}};
+        auto window = open(program, script.draw());
+        QCOMPARE(digits(window.get()), "0 0 0 0 0");
+        click(window.get(), "Spin");
+        QCOMPARE(digits(window.get()), "10 3 5 9 1");
+        QCOMPARE(*script.count, 7);
+        click(window.get(), zero);
+        QCOMPARE(digits(window.get()), "0 0 0 0 0");
+        QSignalSpy ended(window.get(), &ui::Window::programEnded);
+        click(window.get(), "Exit");
+        QCOMPARE(ended.size(), 1);
+    }
+
+    // Scripts of actions separated by "|": a button's caption, a menu item,
+    // "tick" or "tick*N" (the countdown's timer), "auto" (auto-spin's timer), or
+    // "label=text" typed into the box that label names. The scripted draws
+    // feed every spin, then 1s. The state is what the user sees afterwards.
+    void script_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QList<qint16>>("draws");
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QString>("state");
+        const auto spun = values({2, 3, 5, 1, 1, 7, 7, 7, 7, 7});
+        const QList<qint16> none;
+        // clang-format off
+        // Every tick lowers the number by one, a 10 (drawn twice to stay) in
+        // its place too: from N, 0 0 0 after N ticks and the end at N + 1.
+        QTest::addRow("borrow_twice") << "corvane2" << values({1, 0, 0}) << "Spin|Count down|tick" << "0 9 9 1 1 11100 countdown";
+        QTest::addRow("ten_stays_until_lowered") << "corvane" << values({3, 10, 10, 4}) << "Spin|Count down|tick*4" << "3 10 0 1 1 11100 countdown";
+        QTest::addRow("ten_lowered") << "corvane2" << values({3, 10, 10, 4}) << "Spin|Count down|tick*5" << "3 9 9 1 1 11100 countdown";
+        QTest::addRow("ten_in_units") << "corvane" << values({0, 1, 10, 10}) << "Spin|Count down|tick" << "0 1 9 1 1 11100 countdown";
+        QTest::addRow("tens_everywhere_to_zero") << "corvane2" << values({10, 10, 10, 10, 10, 10}) << "Spin|Count down|tick*1110" << "0 0 0 1 1 11100 countdown";
+        QTest::addRow("tens_everywhere_end") << "corvane2" << values({10, 10, 10, 10, 10, 10}) << "Spin|Count down|tick*1111" << "0 0 0 1 1 11100 notice";
+        QTest::addRow("corvane_end") << "corvane" << values({0, 0, 2}) << "Spin|Count down|tick*3" << "0 0 0 1 1 11100";
+        // With the other actions.
+        QTest::addRow("count_hides_last_two") << "corvane2" << spun << "Spin|Count down|tick" << "2 3 4 1 1 11100 countdown";
+        QTest::addRow("count_completes") << "corvane2" << none << "Count down|tick" << "0 0 0 0 0 11100 notice";
+        QTest::addRow("corvane_no_notice") << "corvane" << none << "Count down|tick" << "0 0 0 0 0 11100";
+        QTest::addRow("spin_while_counting") << "corvane2" << spun << "Spin|Count down|tick|Spin|tick" << "2 3 3 7 7 11100 countdown";
+        QTest::addRow("count_down_reloads") << "corvane" << spun << "Spin|Count down|tick|Spin|Count down|tick" << "7 7 6 7 7 11100 countdown";
+        QTest::addRow("zero_keeps_counters_off") << "corvane2" << spun << "Spin|Count down|tick|Zero|Count down|tick" << "0 0 0 0 0 11100 notice";
+        QTest::addRow("one_number_while_counting") << "corvane" << spun << "Spin|Count down|1 Number|tick" << "2 3 4 1 1 00100 countdown";
+        QTest::addRow("five_numbers_after_count") << "corvane2" << spun << "Spin|Count down|tick|5 Numbers" << "2 3 4 1 1 11111 countdown";
+        QTest::addRow("output_patterns") << "corvane" << none << "2 Numbers|3 Numbers|4 Numbers" << "0 0 0 0 0 11110";
+        QTest::addRow("spin_writes_hidden_cells") << "corvane2" << spun << "3 Numbers|Spin" << "2 3 5 1 1 01110";
+        QTest::addRow("notice_hidden_by_spin") << "corvane2" << none << "Count down|tick|Spin" << "1 1 1 1 1 11100";
+        QTest::addRow("notice_hidden_by_auto_spin") << "corvane2" << none << "Count down|tick|Auto- Spinner" << "0 0 0 0 0 11100 autoSpin";
+        QTest::addRow("notice_hidden_by_zero") << "corvane2" << none << "Count down|tick|Zero" << "0 0 0 0 0 11100";
+        QTest::addRow("notice_hidden_by_count_down") << "corvane2" << none << "Count down|tick|Count down" << "0 0 0 0 0 11100 countdown";
+        QTest::addRow("auto_spin_ticks") << "corvane" << spun << "Auto- Spinner|auto|auto" << "7 7 7 7 7 11111 autoSpin";
+        QTest::addRow("empty_box_silences") << "corvane2" << none << "Speed of Spins=|Auto- Spinner|auto" << "1 1 1 1 1 11111";
+        QTest::addRow("silenced_comes_back") << "corvane2" << none << "Speed of Spins=0|Auto- Spinner|auto|Auto- Spinner|Speed of Spins=40|Auto- Spinner" << "1 1 1 1 1 11111 autoSpin";
+        QTest::addRow("refused_interval_stops") << "corvane" << none << "Auto- Spinner|Speed of Spins=-5|auto" << "0 0 0 0 0 11111 refused";
+        QTest::addRow("zero_stops_both") << "corvane2" << none << "Auto- Spinner|Count down|Zero" << "0 0 0 0 0 11100";
+        QTest::addRow("speed_zero_pauses") << "corvane2" << none << "Count down|Countdown Speed=0" << "0 0 0 0 0 11100";
+        QTest::addRow("speed_resumes") << "corvane2" << none << "Countdown Speed=0|Count down|Countdown Speed=25" << "0 0 0 0 0 11100 countdown";
+        // Typed key by key, "-5" passes through "-", which pauses the count.
+        QTest::addRow("speed_refused_shown") << "corvane2" << none << "Count down|Countdown Speed=-5" << "0 0 0 0 0 11100 refused";
+        // clang-format on
+    }
+    void script() {
+        QFETCH(QString, program);
+        QFETCH(QList<qint16>, draws);
+        QFETCH(QString, actions);
+        auto window = open(program, ScriptedDraw{{draws.begin(), draws.end()}}.draw());
+        for (const QString &action : actions.split('|')) {
+            if (action.startsWith("tick"))
+                tick(window.get(), "countdownTimer", qMax(1, action.section('*', 1).toInt()));
+            else if (action == "auto")
+                tick(window.get(), "autoSpinTimer");
+            else if (action.contains('='))
+                type(window.get(), action.section('=', 0, 0), action.section('=', 1));
+            else if (action.contains("Number"))
+                choose(window.get(), "Output", action);
+            else
+                click(window.get(), action);
+        }
+        QTEST(state(window.get()), "state");
+    }
+
+    // The real timers, at short intervals typed into the boxes.
+    void timersRun() {
+        const ScriptedDraw script{{0, 1, 2}};
+        auto window = open("corvane2", script.draw());
+        click(window.get(), "Spin");
+        type(window.get(), "Countdown Speed", "1");
+        click(window.get(), "Count down");
+        QTRY_VERIFY_WITH_TIMEOUT(noticeShown(window.get()), 20000);
+        QCOMPARE(state(window.get()), "0 0 0 1 1 11100 notice");
+        type(window.get(), "Speed of Spins", "1");
+        click(window.get(), "Auto- Spinner");
+        QTRY_VERIFY_WITH_TIMEOUT(*script.count > 50, 20000);
+        click(window.get(), "Zero");
+        QCOMPARE(state(window.get()), "0 0 0 0 0 11100");
+    }
+
+    // Each scheme colours the display and every cell, hidden ones too; in
+    // corvane2 the chosen scheme alone carries the check mark.
+    void schemes_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("schemes");
+        QTest::addRow("corvane2") << "corvane2"
+                                  << QStringList{"Normal", "Negative", "Fluro", "grey"};
+        QTest::addRow("corvane") << "corvane" << QStringList{"Normal", "Negative"};
+    }
+    void schemes() {
+        QFETCH(QString, program);
+        QFETCH(QStringList, schemes);
+        auto window = open(program, core::clockSeededDraw());
+        const QPalette desktop = QApplication::palette();
+        const bool corvane2 = program == "corvane2";
+        // corvane2 opens in Fluro, corvane in the desktop's control colours.
+        QCOMPARE(wornColours(window.get()),
+                 corvane2 ? qMakePair(desktop.color(QPalette::ButtonText), QColor(Qt::green))
+                          : qMakePair(desktop.color(QPalette::Button),
+                                      desktop.color(QPalette::ButtonText)));
+        QCOMPARE(checkedItems(window.get()), corvane2 ? "Fluro" : "");
+        QSet<QString> seen;
+        for (const QString &scheme : schemes) {
+            choose(window.get(), "Output", "1 Number");
+            choose(window.get(), "Visual", scheme);
+            choose(window.get(), "Output", "5 Numbers");
+            const auto [back, fore] = wornColours(window.get());
+            QVERIFY(back.isValid() && back != fore);
+            seen.insert(back.name() + fore.name());
+            QCOMPARE(checkedItems(window.get()), corvane2 ? scheme : "");
+        }
+        QCOMPARE(seen.size(), schemes.size());
+        choose(window.get(), "Visual", schemes.last()); // chosen again, it stays checked
+        QCOMPARE(checkedItems(window.get()), corvane2 ? schemes.last() : "");
+        if (!corvane2) // corvane's Negative: green digits on the button-text colour
+            QCOMPARE(wornColours(window.get()),
+                     qMakePair(desktop.color(QPalette::ButtonText), QColor(Qt::green)));
+    }
+
+    // A batch makes as many spins as the box says, five draws each, and
+    // shows the last.
+    void batch_data() {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<QString>("state");
+        // clang-format off
+        QTest::addRow("as_opened") << "233" << 1165 << "1 1 1 1 1 11111";
+        QTest::addRow("zero") << "0" << 0 << "0 0 0 0 0 11111";
+        QTest::addRow("negative") << "-2" << 0 << "0 0 0 0 0 11111";
+        QTest::addRow("empty") << "" << 0 << "0 0 0 0 0 11111";
+        QTest::addRow("letters") << "abc" << 0 << "0 0 0 0 0 11111";
+        QTest::addRow("rounds_down") << "2.4" << 10 << "1 1 1 1 1 11111";
+        QTest::addRow("rounds_up") << "2.6" << 15 << "1 1 1 1 1 11111";
+        QTest::addRow("leading_number") << "12x" << 60 << "1 1 1 1 1 11111";
+        QTest::addRow("largest") << "3e4" << 150000 << "1 1 1 1 1 11111";
+        QTest::addRow("refused") << "4e4" << 0 << "0 0 0 0 0 11111 refused";
+        // clang-format on
+    }
+    void batch() {
+        QFETCH(QString, count);
+        const ScriptedDraw script;
+        auto window = open("pallix", script.draw());
+        if (count != "233")
+            type(window.get(), "Number of Spins", count);
+        click(window.get(), "Auto- Spinner");
+        QTEST(*script.count, "draws");
+        QTEST(state(window.get()), "state");
+    }
+
+    // No button's caption is cut off.
+    void captionsFit_data() { spinAndZero_data(); }
+    void captionsFit() {
+        QFETCH(QString, program);
+        auto window = open(program, core::clockSeededDraw());
+        for (QPushButton *button : window->findChildren<QPushButton *>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            QVERIFY2(QFontMetricsF(button->font()).horizontalAdvance(button->text()) <=
+                         room.width(),
+                     qPrintable(button->text()));
+        }
+    }
+
+private:
+    // The background and digit colour that the display and all five cells
+    // wear; invalid when they differ.
+    static QPair<QColor, QColor> wornColours(const QWidget *window) {
+        const QPalette display = window->findChild<ui::Frame *>("display")->palette();
+        const QPair<QColor, QColor> worn{display.color(QPalette::Window),
+                                         cells(window)[0]->palette().color(QPalette::WindowText)};
+        for (ui::Label *cell : cells(window))
+            if (cell->palette().color(QPalette::Window) != worn.first ||
+                cell->palette().color(QPalette::WindowText) != worn.second)
+                return {};
+        return worn;
+    }
+
+    static QString checkedItems(const QMainWindow *window) {
+        QStringList checked;
+        for (QAction *title : window->menuBar()->actions())
+            for (QAction *item : title->menu()->actions())
+                if (item->isChecked())
+                    checked.append(item->text());
+        return checked.join(',');
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"

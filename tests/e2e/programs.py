@@ -1,0 +1,197 @@
+#!/usr/bin/env python3
+"""Each program on a real X display as its users meet it: a private Xvfb with
+a window manager and a private session bus with the accessibility bus. The
+controls are read and pressed from another process, as a screen reader does,
+and the keyboard is driven with xdotool. Every wait polls with a time limit.
+usage: programs.py NAME=PROGRAM..."""
+
+import contextlib
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import warnings
+
+try:
+    import gi
+except ImportError:  # Debian's python3-gi serves Debian's own interpreter only
+    os.execv("/usr/bin/python3", ["/usr/bin/python3", *sys.argv])
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "scripts"))
+from xvfb import start_xvfb  # noqa: E402
+
+# get_action_name is deprecated; Qt 6.4 answers no GetLocalizedName, its successor.
+warnings.simplefilter("ignore", DeprecationWarning)
+WAIT = 20.0  # seconds: generous for a loaded 2-core machine
+COUNTDOWN = {"Count down", "Spin", "Auto- Spinner", "Zero", "Exit"}
+BATCH = {"Spin", "Auto- Spinner", "Clear", "Exit"}
+PROGRAMS = {  # buttons, boxes by the label that names them, keys from the first focus to Spin
+    "corvane2": (COUNTDOWN, {"Countdown Speed": "93", "Speed of Spins": "1001"}, []),
+    "corvane": (COUNTDOWN, {"Speed of Spins": "1000"}, ["shift+Tab"]),
+    "pallix": (BATCH, {"Number of Spins": "233"}, []),
+    "pallixb": (BATCH, {"Number of Spins": "233"}, []),
+}
+
+
+def wait_until(predicate, what):
+    deadline = time.monotonic() + WAIT
+    while not (value := predicate()):
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {WAIT:.0f} s waiting for {what}")
+        time.sleep(0.05)
+    return value
+
+
+def run(*args, **kwargs):
+    return subprocess.run(args, capture_output=True, text=True, timeout=WAIT, **kwargs)
+
+
+def nodes(node, depth=0):
+    yield depth, node
+    for i in range(node.get_child_count()):
+        yield from nodes(node.get_child_at_index(i), depth + 1)
+
+
+def shown(node):
+    """Role, name, and what the Value and Text interfaces read."""
+    ifaces, line = node.get_interfaces(), f"{node.get_role_name()} {node.get_name()!r}"
+    line += f" value={node.get_current_value():g}" if "Value" in ifaces else ""
+    return line + (f" text={node.get_text(0, -1)!r}" if "Text" in ifaces else "")
+
+
+def press(found, caption):
+    button = found[(Atspi.Role.PUSH_BUTTON, caption)]
+    actions = [button.get_action_name(i) for i in range(button.get_n_actions())]
+    assert button.do_action(actions.index("Press")), f"{caption} refused its Press action"
+
+
+def check_program(name, process):
+    buttons, boxes, keys_to_spin = PROGRAMS[name]
+
+    def find_window():  # the program's window, at depth 2 below the desktop
+        assert process.poll() is None, f"{name} ended: {process.returncode}"
+        with contextlib.suppress(GLib.Error):  # a program that has just left
+            return next((w for depth, w in nodes(Atspi.get_desktop(0)) if depth == 2 and
+                         w.get_process_id() == process.pid and w.get_role() == Atspi.Role.FRAME
+                         and w.get_name().startswith("Vantorel:")), None)
+    window = wait_until(find_window, f"a window titled Vantorel: of {name} on the AT-SPI bus")
+    found = {(node.get_role(), node.get_name()): node for _, node in nodes(window)}
+    cells = [found.get((Atspi.Role.LABEL, f"Digit {i}")) for i in range(1, 6)]
+    assert all(c and "Value" in c.get_interfaces() for c in cells), \
+        f"cells: {[c and shown(c) for c in cells]}"
+
+    def values():
+        return [cell.get_current_value() for cell in cells]
+    assert values() == [0] * 5, f"cells at start read {values()}"
+    assert {n for role, n in found if role == Atspi.Role.PUSH_BUTTON} == buttons, "buttons"
+    for label, text in boxes.items():
+        box = found.get((Atspi.Role.TEXT, label))
+        assert box and box.get_text(0, -1) == text, f"box {label!r}: {box and shown(box)}"
+        labels = [r.get_target(0).get_name() for r in box.get_relation_set()
+                  if r.get_relation_type() == Atspi.RelationType.LABELLED_BY]
+        assert labels == [label], f"box {label!r} is labelled by {labels}"
+
+    # Off the task bar and the pager by its own hints, and a utility window.
+    xid = wait_until(lambda: run("xdotool", "search", "--onlyvisible", "--pid",
+                                 str(process.pid), "--name", "^Vantorel:").stdout.split(),
+                     "the X window")[0]
+    hints = run("xprop", "-id", xid, "_NET_WM_STATE", "_NET_WM_WINDOW_TYPE").stdout
+    for hint in ("_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
+                 "_NET_WM_WINDOW_TYPE_UTILITY"):
+        assert hint in hints, f"{hint} missing: {hints}"
+
+    # Enter presses the button that has the focus, as Space does.
+    run("xdotool", "windowactivate", "--sync", xid)
+    run("xdotool", "key", "--delay", "50", *keys_to_spin, "Return")
+    wait_until(lambda: all(v in range(1, 11) for v in values()), "Enter to press Spin")
+    press(found, "Clear" if "Clear" in buttons else "Zero")
+    wait_until(lambda: values() == [0] * 5, "five zeros")
+    press(found, "Spin")
+    wait_until(lambda: all(v in range(1, 11) for v in values()), "five cells from 1 to 10")
+    press(found, "Exit")
+    status = process.wait(timeout=WAIT)
+    errors = [line for line in process.stderr.read().splitlines()
+              if "runtime error" in line or "Sanitizer" in line]
+    assert status == 0 and not errors, f"{name} ended with {status}: {errors[:5]}"
+
+
+def check_headless_run(path):
+    """make run without a display keeps a picture of the window, not of the screen."""
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    out = run(os.path.join(HERE, "..", "..", "scripts", "run-app.sh"), path, env=env).stdout
+    shot = re.search(r"Screenshot of its window: (\S+)", out)
+    assert shot, out
+    with open(shot[1], "rb") as png:
+        header = png.read(24)
+    width, height = (int.from_bytes(header[i:i + 4], "big") for i in (16, 20))
+    assert 757 <= width < 800 and 573 < height < 680, f"picture of {width} x {height}"
+
+
+def main():
+    programs = [arg.partition("=")[::2] for arg in sys.argv[1:]]
+    home = tempfile.mkdtemp(prefix="vantorel-e2e-")  # HOME and XDG_RUNTIME_DIR, mode 0700
+    os.environ.update(HOME=home, XDG_RUNTIME_DIR=home)
+    for name in ("AT_SPI_BUS_ADDRESS", "QT_QPA_PLATFORM"):
+        os.environ.pop(name, None)  # the programs' own choices, and this run's buses
+    failures, process, wm = 0, None, None
+    try:
+        check_headless_run(programs[0][1])
+        print(f"PASS {programs[0][0]} make run without a display")
+    except Exception as error:
+        failures += 1
+        print(f"FAIL {programs[0][0]} make run without a display: {error!r}")
+    # Without -noreset Xvfb resets when its last client leaves, and refuses the
+    # clients that connect meanwhile (the accessibility registry).
+    xvfb, os.environ["DISPLAY"] = start_xvfb("-noreset")
+    # The session bus in a process group of its own, which the services it
+    # starts on demand join, so that they all end together.
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1",
+                            f"--address=unix:path={home}/bus"], stdout=subprocess.PIPE,
+                           stderr=subprocess.DEVNULL, start_new_session=True)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    try:
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+        wm = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, start_new_session=True)
+        wait_until(lambda: "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout,
+                   "the window manager")
+        # As a screen reader does. Qt reads it once, as a program starts.
+        Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
+            "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+            GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                   GLib.Variant("b", True))), None, 0, int(WAIT * 1000))
+        for name, path in programs:
+            started = time.monotonic()
+            process = subprocess.Popen([path], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                                       text=True)
+            try:
+                check_program(name, process)
+                print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
+            except Exception as error:  # report and go on with the next program
+                failures += 1
+                print(f"FAIL {name}: {error!r}")
+            process.kill()
+            process.wait()
+    finally:
+        if process:
+            process.kill()
+        for group in (p.pid for p in (wm, bus) if p):
+            with contextlib.suppress(ProcessLookupError):
+                os.killpg(group, signal.SIGTERM)
+        bus.wait()
+        xvfb.terminate()
+        xvfb.wait()
+        shutil.rmtree(home, ignore_errors=True)
+    print(f"{failures} failed")
+    return 1 if failures or not programs else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,295 @@
+// The window layer: a window built from a small description of its own, the
+// controls' behaviour at the keyboard and on screen, timers, the reading of
+// intervals, the command line and the choice of display.
+
+#include "ui/command_line.h"
+#include "ui/controls.h"
+#include "ui/display.h"
+#include "ui/fonts.h"
+#include "ui/interval.h"
+#include "ui/window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace ui;
+
+namespace {
+
+constexpr Font italic{"", 12, false, true};
+// clang-format off
+constexpr Control controls[] = {
+    {.name = "panel", .kind = Kind::Frame, .twips = {0, 0, 6000, 3000}},
+    {.name = "back", .kind = Kind::Label, .in = "panel", .twips = {750, 0, 1500, 600}, .text = "Back"},
+    {.name = "front", .kind = Kind::Label, .in = "panel", .twips = {0, 0, 1500, 600}, .text = "Front", .font = italic, .align = Align::Centre},
+    {.name = "hidden", .kind = Kind::Label, .in = "panel", .twips = {0, 2400, 600, 300}, .visible = false},
+    {.name = "cell", .index = 1, .kind = Kind::Label, .in = "panel", .twips = {3000, 0, 600, 600}, .accessibleName = "Cell"},
+    {.name = "first", .kind = Kind::Button, .in = "panel", .twips = {0, 900, 1500, 450}, .text = "First"},
+    {.name = "second", .kind = Kind::Button, .in = "panel", .twips = {1500, 900, 1500, 450}, .text = "Second"},
+    {.name = "third", .kind = Kind::Button, .in = "panel", .twips = {2100, 300, 1500, 450}, .text = "Third"},
+    {.name = "box", .kind = Kind::TextBox, .in = "panel", .twips = {0, 1500, 1500, 450}, .maxLength = 3, .namedBy = "boxCaption"},
+    {.name = "boxCaption", .kind = Kind::Label, .in = "panel", .twips = {1500, 1500, 1500, 450}, .text = "Box"},
+};
+// clang-format on
+constexpr std::string_view tabOrder[] = {"third", "box", "first", "second"};
+constexpr TimerRow timers[] = {{.name = "ticker", .interval = 5}};
+constexpr std::string_view items[] = {"One", "Two"};
+constexpr Menu menus[] = {{.name = "menu", .caption = "Menu", .items = items}};
+constexpr WindowDescription description{.title = "Test",
+                                        .clientWidth = 6000,
+                                        .clientHeight = 3000,
+                                        .controls = controls,
+                                        .tabOrder = tabOrder,
+                                        .timers = timers,
+                                        .menus = menus};
+
+class TestWindow : public Window {
+public:
+    TestWindow() : Window(description) {}
+    using Window::control;
+    using Window::showMessage;
+    using Window::timer;
+};
+
+} // namespace
+
+class TestUi : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+
+    void builtAsDescribed() {
+        TestWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.centralWidget()->size(), QSize(400, 200));
+        auto *front = window.control<Label>("front");
+        QVERIFY(front->font().italic());
+        QCOMPARE(front->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QVERIFY(window.control<Label>("hidden")->isHidden());
+        // Later rows lie in front; buttons lie in front of every label.
+        auto *panel = window.control<Frame>("panel");
+        QCOMPARE(panel->childAt(75, 20), front);
+        QCOMPARE(panel->childAt(150, 30), window.control<QWidget>("third"));
+        QCOMPARE(window.control<Label>("cell2")->accessibleName(), QStringLiteral("Cell 2"));
+        QCOMPARE(window.control<TextBox>("box")->accessibleName(), QStringLiteral("Box"));
+        QCOMPARE(window.control<Label>("boxCaption")->buddy(), window.control<QWidget>("box"));
+    }
+
+    void tabFollowsDescription() {
+        TestWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList expected{"third", "box", "first", "second", "third"};
+        for (const QString &name : expected) {
+            QCOMPARE(QApplication::focusWidget()->objectName(), name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+    }
+
+    void enterPressesFocusedButton_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("clicks");
+        // clang-format off
+        QTest::addRow("return") << "first" << int(Qt::Key_Return) << 0 << 1;
+        QTest::addRow("keypad_enter") << "first" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+        QTest::addRow("ctrl_return") << "first" << int(Qt::Key_Return) << int(Qt::ControlModifier) << 0;
+        QTest::addRow("return_in_a_box") << "box" << int(Qt::Key_Return) << 0 << 0;
+        // clang-format on
+    }
+    void enterPressesFocusedButton() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, clicks);
+        TestWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy clicked(window.control<Button>("first"), &QPushButton::clicked);
+        QWidget *target = window.control<QWidget>(focus.toStdString());
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(clicked.size(), clicks);
+    }
+
+    void boxKeepsWhatReadersSee_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        // clang-format off
+        QTest::addRow("override_dropped") << "" << "\u202E321" << "" << "321";
+        QTest::addRow("isolate_and_mark_dropped") << "" << "\u20681\u200F2\u2069" << "" << "12";
+        QTest::addRow("control_dropped") << "" << "7\u0001" << "" << "7";
+        QTest::addRow("tab_dropped") << "" << "\t5" << "" << "5";
+        QTest::addRow("long_paste_cut") << "" << "12345678" << "" << "123";
+        QTest::addRow("pair_kept_whole") << "" << "1\U0001F600" << "" << "1\U0001F600";
+        QTest::addRow("pair_not_split") << "12" << "\U0001F600\U0001F600" << "" << "1\U0001F6002";
+        QTest::addRow("accent_not_split") << "1" << "e\u0301x" << "" << "1e\u0301x";
+        QTest::addRow("paste_into_middle_cut") << "19" << "2345" << "" << "129";
+        QTest::addRow("typed_beyond_refused") << "" << "" << "1234" << "123";
+        // clang-format on
+    }
+    void boxKeepsWhatReadersSee() {
+        QFETCH(QString, before);
+        QFETCH(QString, pasted);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        TestWindow window;
+        auto *box = window.control<TextBox>("box");
+        box->setText(before);
+        box->setCursorPosition(qMin(1, int(before.size())));
+        if (!pasted.isEmpty()) {
+            QApplication::clipboard()->setText(pasted);
+            box->paste();
+        }
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->text(), after);
+    }
+
+    // A caption wider than its label is narrowed, not cut: its ink ends
+    // inside the label, and its last digit is there.
+    void wideCaptionNarrowedToFit() {
+        Label cell;
+        cell.setFont(fontFor({"Agency FB Digits", 222, true}));
+        cell.setGeometry(0, 0, 129, 329);
+        cell.setCaption(QStringLiteral("10"));
+        const QImage image = cell.grab().toImage();
+        const QRgb back = image.pixel(image.width() - 1, 0);
+        int right = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixel(x, y) != back)
+                    right = x;
+        QVERIFY(right > image.width() * 3 / 4);
+        QVERIFY(right < image.width() - 1);
+    }
+
+    void outlineWholeAtEveryScale_data() {
+        QTest::addColumn<qreal>("scale");
+        for (const qreal scale : {1.0, 1.25, 1.5, 2.0})
+            QTest::addRow("x%g", scale) << scale;
+    }
+    void outlineWholeAtEveryScale() {
+        QFETCH(qreal, scale);
+        Shape outline;
+        outline.resize(100, 40);
+        QImage image(outline.size() * scale, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        image.setDevicePixelRatio(scale);
+        outline.render(&image);
+        const int w = image.width(), h = image.height();
+        for (const QPoint edge :
+             {QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2), QPoint(w - 1, h / 2)})
+            QVERIFY2(qAlpha(image.pixel(edge)) > 0,
+                     qPrintable(QStringLiteral("%1,%2").arg(edge.x()).arg(edge.y())));
+    }
+
+    void timerTicksOnlyWhenOnWithAnInterval() {
+        Timer timer;
+        QSignalSpy ticks(&timer, &Timer::timeout);
+        timer.setEnabled(true);
+        QVERIFY(!timer.isTicking()); // no interval yet
+        timer.setInterval(5);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 10000);
+        timer.setInterval(-1);
+        QCOMPARE(timer.interval(), 5);
+        timer.setEnabled(false);
+        QVERIFY(!timer.isTicking());
+        timer.setEnabled(true);
+        timer.setInterval(0);
+        QVERIFY(!timer.isTicking());
+    }
+
+    void intervalFromText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("interval"); // -1: refused
+        // clang-format off
+        QTest::addRow("whole") << "1001" << 1001;
+        QTest::addRow("number_then_letters") << "1001ms" << 1001;
+        QTest::addRow("rounded") << "2.6" << 3;
+        QTest::addRow("no_number") << "abc" << 0;
+        QTest::addRow("negative") << "-5" << -1;
+        QTest::addRow("largest") << "2147483647" << 2147483647;
+        QTest::addRow("beyond_32_bits") << "9e9" << -1;
+        QTest::addRow("beyond_double") << "9e999" << -1;
+        // clang-format on
+    }
+    void intervalFromText() {
+        QFETCH(QString, text);
+        QFETCH(int, interval);
+        QCOMPARE(ui::intervalFromText(text).value_or(-1), interval);
+    }
+
+    // The close box ends the program as "Exit" does: every timer stops and
+    // any message closes with the window.
+    void closeBoxEndsProgram() {
+        TestWindow window;
+        window.show();
+        QSignalSpy ended(&window, &Window::programEnded);
+        window.timer("ticker")->setEnabled(true);
+        window.showMessage(QStringLiteral("Refused"));
+        auto *message = window.findChild<QMessageBox *>();
+        QVERIFY(message->isVisible() && !message->isModal());
+        window.close();
+        QCOMPARE(ended.size(), 1);
+        QVERIFY(!window.timer("ticker")->isTicking());
+        QVERIFY(!message->isVisible() && !window.isVisible());
+    }
+
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status"); // -1: on to the window
+        // clang-format off
+        QTest::addRow("none") << QStringList{} << -1;
+        QTest::addRow("help") << QStringList{"--help"} << 0;
+        QTest::addRow("version") << QStringList{"-v"} << 0;
+        QTest::addRow("unknown") << QStringList{"--frobnicate"} << 2;
+        QTest::addRow("stray_argument") << QStringList{"file.txt"} << 2;
+        QTest::addRow("qt_options") << QStringList{"-platform", "offscreen", "-style=fusion", "-reverse"} << -1;
+        // clang-format on
+    }
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        const VersionRecord record{.program = "prog", .version = "1.00"};
+        QCOMPARE(answerCommandLine(QStringList{"prog"} + arguments, record).value_or(-1), status);
+    }
+
+    void display_data() {
+        QTest::addColumn<QByteArray>("platform");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("wayland");
+        QTest::addColumn<bool>("opens");
+        // clang-format off
+        QTest::addRow("platform_chosen") << QByteArray("offscreen") << QByteArray() << QByteArray() << true;
+        QTest::addRow("no_display") << QByteArray() << QByteArray() << QByteArray() << false;
+        QTest::addRow("display_not_answering") << QByteArray() << QByteArray(":4711") << QByteArray() << false;
+        QTest::addRow("wayland_only") << QByteArray() << QByteArray() << QByteArray("wayland-0") << true;
+        // clang-format on
+    }
+    void display() {
+        QFETCH(QByteArray, platform);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, wayland);
+        QFETCH(bool, opens);
+        const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
+        qputenv("QT_QPA_PLATFORM", platform);
+        qputenv("DISPLAY", display);
+        qputenv("WAYLAND_DISPLAY", wayland);
+        const std::optional<QString> problem = chooseDisplay({"prog"}, {.program = "prog"});
+        qputenv("QT_QPA_PLATFORM", saved);
+        QCOMPARE(!problem, opens);
+        if (problem)
+            QVERIFY(problem->startsWith("prog: ") && problem->contains("DISPLAY") &&
+                    !problem->contains('\n'));
+    }
+};
+
+QTEST_MAIN(TestUi)
+#include "tst_ui.moc"

@@ -1,0 +1,90 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace ui {
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The options Qt itself reads from the command line of every widgets program
+// on X11, so that they pass through to it.
+const QStringList qtOptionsWithValue{QStringLiteral("platform"),
+                                     QStringLiteral("platformpluginpath"),
+                                     QStringLiteral("platformtheme"),
+                                     QStringLiteral("plugin"),
+                                     QStringLiteral("display"),
+                                     QStringLiteral("geometry"),
+                                     QStringLiteral("qwindowgeometry"),
+                                     QStringLiteral("title"),
+                                     QStringLiteral("qwindowtitle"),
+                                     QStringLiteral("qwindowicon"),
+                                     QStringLiteral("icon"),
+                                     QStringLiteral("name"),
+                                     QStringLiteral("session"),
+                                     QStringLiteral("style"),
+                                     QStringLiteral("stylesheet"),
+                                     QStringLiteral("qmljsdebugger")};
+const QStringList qtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                          QStringLiteral("sync"), QStringLiteral("nograb"),
+                          QStringLiteral("dograb")};
+
+QString helpText(const VersionRecord &record) {
+    const QString program = toQString(record.program);
+    return QStringLiteral("Usage: %1 [options]\n"
+                          "%2.\n\n%3\n\n"
+                          "Options:\n"
+                          "  -h, --help     Show this help and exit.\n"
+                          "  -v, --version  Show the program's name and version and exit.\n\n"
+                          "Qt's own options, such as -platform, -display and -style, work as in\n"
+                          "any Qt program.\n")
+        .arg(program, toQString(record.summary), toQString(record.usage));
+}
+
+} // namespace
+
+std::optional<int> answerCommandLine(const QStringList &arguments, const VersionRecord &record) {
+    QCommandLineParser parser;
+    // Qt's options are single words after one dash: "-platform offscreen".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({help, version});
+    for (const QString &name : qtOptionsWithValue) {
+        QCommandLineOption option(name, QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString &name : qtFlags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    const QString program = toQString(record.program);
+    QString error;
+    if (!parser.parse(arguments))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error =
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+    if (!error.isEmpty()) {
+        QTextStream(stderr) << program << ": " << error << " Try '" << program
+                            << " --help' for more information.\n";
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << helpText(record);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        QTextStream(stdout) << program << ' ' << toQString(record.version) << '\n';
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace ui

@@ -1,0 +1,92 @@
+#include "display.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#ifdef VANTOREL_XCB
+#include <xcb/xcb.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#endif
+
+namespace ui {
+namespace {
+
+QString optionValue(const QStringList &arguments, const QString &name) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        for (const QString &dashes : {QStringLiteral("-"), QStringLiteral("--")}) {
+            if (argument == dashes + name && i + 1 < arguments.size())
+                return arguments[i + 1];
+            if (argument.startsWith(dashes + name + QLatin1Char('=')))
+                return argument.mid(dashes.size() + name.size() + 1);
+        }
+    }
+    return {};
+}
+
+#ifdef VANTOREL_XCB
+bool displayAnswers(const QString &display) {
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(display.toLocal8Bit().constData(), nullptr), xcb_disconnect);
+    return xcb_connection_has_error(connection.get()) == 0;
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name) {
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
+                              nullptr),
+        free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+#else
+bool displayAnswers(const QString &) {
+    return true;
+}
+#endif
+
+} // namespace
+
+std::optional<QString> chooseDisplay(const QStringList &arguments, const VersionRecord &record) {
+    if (!optionValue(arguments, QStringLiteral("platform")).isEmpty() ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return std::nullopt; // the user's choice
+    const QString program =
+        QString::fromUtf8(record.program.data(), qsizetype(record.program.size()));
+    QString display = optionValue(arguments, QStringLiteral("display"));
+    if (display.isEmpty())
+        display = qEnvironmentVariable("DISPLAY");
+    if (!display.isEmpty()) {
+        if (!displayAnswers(display))
+            return QStringLiteral("%1: cannot open display %2. Start %1 inside a desktop session, "
+                                  "or set DISPLAY to a display that is running.")
+                .arg(program, display);
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        return std::nullopt;
+    }
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return std::nullopt;
+    return QStringLiteral("%1: no display to open (DISPLAY is not set). Start %1 inside a desktop "
+                          "session, or set DISPLAY to a display that is running.")
+        .arg(program);
+}
+
+void keepOffTaskbar([[maybe_unused]] QWidget *window) {
+#ifdef VANTOREL_XCB
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t *connection = x11->connection();
+    const std::array states{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                            atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    // Qt keeps states set before the window is mapped and adds its own.
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()),
+                        atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, states.size(),
+                        states.data());
+#endif
+}
+
+} // namespace ui

@@ -1,0 +1,28 @@
+#pragma once
+
+// The program's place on the desktop: which display it opens, and staying
+// off the task bar.
+
+#include "version_record.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+namespace ui {
+
+// Chooses the platform before the application is made. Where the user named
+// none (-platform, QT_QPA_PLATFORM), an X display is preferred whenever there
+// is one, also on a Wayland session, since only X lets a window ask to stay
+// off the task bar. Returns the one line to tell the user when no display
+// can be opened.
+std::optional<QString> chooseDisplay(const QStringList &arguments, const VersionRecord &record);
+
+// Asks the task bar and the pager to leave the window out, before the window
+// is first shown. Only X has these hints; elsewhere nothing happens.
+void keepOffTaskbar(QWidget *window);
+
+} // namespace ui
