@@ -39,9 +39,10 @@ package: build
 screenshots: build
 	scripts/screenshots.sh $(BUILD)/bin docs/screenshots
 
-# Installs the package built by `make package` on this machine, checks the
-# installed files and starts each program from /usr/bin on a virtual display,
-# then removes the package again.
+# Checks the package built by `make package` with lintian (any error or
+# warning fails), installs it on this machine, checks the installed files and
+# starts each program from /usr/bin on a virtual display, then removes the
+# package again.
 .PHONY: check-package
 check-package: package
 	packaging/check-deb.sh $(BUILD)/vantorel_*.deb $(BUILD)/installed

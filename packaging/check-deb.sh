@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks the Debian package as a user gets it: installs it, validates the
+# Checks the Debian package: first lintian, which fails on any error or
+# warning, then the package as a user gets it: installs it, validates the
 # installed desktop entries and metainfo, reads each installed program file's
 # version record without running it, starts each program from /usr/bin on a
 # virtual display (its window must carry the 32 x 32 icon; a screenshot is
@@ -26,6 +27,8 @@ remove() {
 }
 # shellcheck source=../scripts/xvfb.sh
 source "$here/../scripts/xvfb.sh"
+lintian --fail-on error,warning "$deb"
+echo "lintian: no error or warning"
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 trap remove EXIT
 echo "installed: $(dpkg-query -W -f='${Package} ${Version}' vantorel)"

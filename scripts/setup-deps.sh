@@ -16,8 +16,9 @@ packages=(
     # accessibility bus and Debian's Python bindings of libatspi, to read the
     # programs from outside as a screen reader does.
     python3 openbox dbus at-spi2-core python3-gi gir1.2-atspi-2.0
-    # Validators of the installed desktop entries and metainfo (make check-package).
-    desktop-file-utils appstream
+    # Validators of the installed desktop entries and metainfo and of the package
+    # (make check-package), and the maker of the manual pages.
+    desktop-file-utils appstream lintian help2man
 )
 
 missing=()
