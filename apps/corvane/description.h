@@ -5,7 +5,7 @@
 namespace corvane {
 
 // The window of the first countdown program.
-const ui::WindowDescription &description();
+extern const ui::WindowDescription description;
 
 // The Visual menu, top to bottom; neither item is ever checked.
 inline constexpr vantorel::SchemeChoice schemeChoices[] = {

@@ -7,6 +7,6 @@
 namespace corvane {
 
 MainWindow::MainWindow(core::Draw draw)
-    : CountdownWindow(description(), {.choices = schemeChoices}, std::move(draw)) {}
+    : CountdownWindow(description, {.choices = schemeChoices}, std::move(draw)) {}
 
 } // namespace corvane

@@ -52,7 +52,9 @@ constexpr TimerRow timers[] = {
 constexpr auto schemeCaptions = vantorel::captionsOf(schemeChoices);
 constexpr auto menus = vantorel::countdownMenus(schemeCaptions);
 
-constexpr WindowDescription window{
+} // namespace
+
+const ui::WindowDescription description{
     .title = vantorel::title,
     .clientWidth = 11355,
     .clientHeight = 8595,
@@ -61,11 +63,5 @@ constexpr WindowDescription window{
     .timers = timers,
     .menus = menus,
 };
-
-} // namespace
-
-const ui::WindowDescription &description() {
-    return window;
-}
 
 } // namespace corvane2

@@ -5,7 +5,7 @@
 namespace corvane2 {
 
 // The window of the full countdown display program.
-const ui::WindowDescription &description();
+extern const ui::WindowDescription description;
 
 // The Visual menu, top to bottom.
 inline constexpr vantorel::SchemeChoice schemeChoices[] = {

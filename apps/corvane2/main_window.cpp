@@ -9,7 +9,7 @@
 namespace corvane2 {
 
 MainWindow::MainWindow(core::Draw draw)
-    : CountdownWindow(description(), {.choices = schemeChoices, .checked = true}, std::move(draw)),
+    : CountdownWindow(description, {.choices = schemeChoices, .checked = true}, std::move(draw)),
       m_completeNotice(control<ui::Label>("completeNotice")),
       m_countdownSpeedBox(control<ui::TextBox>("countdownSpeedBox")) {
     connect(m_countdownSpeedBox, &QLineEdit::textChanged, this, &MainWindow::applyCountdownSpeed);

@@ -35,18 +35,14 @@ constexpr std::string_view tabOrder[] = {
     "spinButton", "clearButton", "autoSpinButton", "spinCountBox", "exitButton",
 };
 
-constexpr WindowDescription window{
+} // namespace
+
+const ui::WindowDescription description{
     .title = vantorel::title,
     .clientWidth = 11175,
     .clientHeight = 7800,
     .controls = controls,
     .tabOrder = tabOrder,
 };
-
-} // namespace
-
-const ui::WindowDescription &description() {
-    return window;
-}
 
 } // namespace pallix

@@ -5,6 +5,6 @@
 namespace pallix {
 
 // The one window of the batch spin programs; pallix and pallixb both open it.
-const ui::WindowDescription &description();
+extern const ui::WindowDescription description;
 
 } // namespace pallix

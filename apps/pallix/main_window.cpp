@@ -27,7 +27,7 @@ QString batchRefusal(const QString &text) {
 } // namespace
 
 MainWindow::MainWindow(core::Draw draw)
-    : DigitWindow(description(), std::move(draw)),
+    : DigitWindow(description, std::move(draw)),
       m_spinCountBox(control<ui::TextBox>("spinCountBox")) {
     connect(control<ui::Button>("spinButton"), &QPushButton::clicked, this, &MainWindow::spin);
     connect(control<ui::Button>("autoSpinButton"), &QPushButton::clicked, this,
