@@ -9,9 +9,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
-#include <algorithm>
-#include <vector>
-
 // The window icon's drawing, `vantorel`.
 #include "icon.xpm"
 
@@ -127,23 +124,14 @@ void Window::buildMenus(const WindowDescription &description) {
 }
 
 void Window::buildControls(const WindowDescription &description) {
-    // The table may list a control before its container: create in passes
-    // until every control has found its container.
-    std::vector<const Control *> pending;
-    for (const Control &row : description.controls)
-        pending.push_back(&row);
-    while (!pending.empty()) {
-        const std::size_t before = pending.size();
-        std::erase_if(pending, [this](const Control *row) {
-            QWidget *container = row->in.empty() ? m_client : m_controls.value(toQString(row->in));
-            if (!container)
-                return false;
-            QWidget *widget = createControl(*row, container);
-            m_controls.insert(widget->objectName(), widget);
-            return true;
-        });
-        if (pending.size() == before)
-            missing(pending.front()->in);
+    // Created in table order, so among the labels and shapes of a container
+    // later rows lie in front. A container comes before what it holds.
+    for (const Control &row : description.controls) {
+        QWidget *container = row.in.empty() ? m_client : m_controls.value(toQString(row.in));
+        if (!container)
+            missing(row.in);
+        QWidget *widget = createControl(row, container);
+        m_controls.insert(widget->objectName(), widget);
     }
 }
 
@@ -195,12 +183,8 @@ QWidget *Window::createControl(const Control &row, QWidget *container) {
 
 void Window::stackControls(const WindowDescription &description) {
     // Raising a control also moves it to the end of its container's children,
-    // the order in which assistive technology reads them: labels and shapes
-    // first, in table order, then frames, then the buttons and boxes in tab
-    // order.
-    for (const Control &row : description.controls)
-        if (isBackdrop(row.kind))
-            m_controls.value(elementName(row.name, row.index))->raise();
+    // the order in which assistive technology reads them: the labels and
+    // shapes as created, then frames, then the buttons and boxes in tab order.
     for (const Control &row : description.controls)
         if (!isBackdrop(row.kind))
             m_controls.value(elementName(row.name, row.index))->raise();

@@ -70,8 +70,9 @@ struct WindowDescription {
     int clientWidth = 0; // twips, inside the frame and below the menu bar
     int clientHeight = 0;
     core::Colour backColor = core::SystemColour::MenuText;
-    // Among the labels and shapes of one container, later rows lie in front;
-    // frames, buttons and boxes lie in front of them all.
+    // A container comes before what it holds. Among the labels and shapes of
+    // one container, later rows lie in front; frames, buttons and boxes lie in
+    // front of them all.
     std::span<const Control> controls{};
     // The buttons and boxes in the order Tab visits them; the first has the
     // focus when the window opens.

@@ -121,7 +121,8 @@ private slots:
         QTest::addRow("zero_keeps_counters_off") << "corvane2" << spun << "Spin|Count down|tick|Zero|Count down|tick" << "0 0 0 0 0 11100 notice";
         QTest::addRow("one_number_while_counting") << "corvane" << spun << "Spin|Count down|1 Number|tick" << "2 3 4 1 1 00100 countdown";
         QTest::addRow("five_numbers_after_count") << "corvane2" << spun << "Spin|Count down|tick|5 Numbers" << "2 3 4 1 1 11111 countdown";
-        QTest::addRow("output_patterns") << "corvane" << none << "2 Numbers|3 Numbers|4 Numbers" << "0 0 0 0 0 11110";
+        QTest::addRow("two_numbers") << "corvane" << none << "2 Numbers" << "0 0 0 0 0 01100";
+        QTest::addRow("four_numbers") << "corvane2" << none << "1 Number|4 Numbers" << "0 0 0 0 0 11110";
         QTest::addRow("spin_writes_hidden_cells") << "corvane2" << spun << "3 Numbers|Spin" << "2 3 5 1 1 01110";
         QTest::addRow("notice_hidden_by_spin") << "corvane2" << none << "Count down|tick|Spin" << "1 1 1 1 1 11100";
         QTest::addRow("notice_hidden_by_auto_spin") << "corvane2" << none << "Count down|tick|Auto- Spinner" << "0 0 0 0 0 11100 autoSpin";
@@ -136,6 +137,7 @@ private slots:
         QTest::addRow("speed_resumes") << "corvane2" << none << "Countdown Speed=0|Count down|Countdown Speed=25" << "0 0 0 0 0 11100 countdown";
         // Typed key by key, "-5" passes through "-", which pauses the count.
         QTest::addRow("speed_refused_shown") << "corvane2" << none << "Count down|Countdown Speed=-5" << "0 0 0 0 0 11100 refused";
+        QTest::addRow("speed_taken_again") << "corvane2" << none << "Count down|Countdown Speed=-5|Countdown Speed=7" << "0 0 0 0 0 11100 countdown";
         // clang-format on
     }
     void script() {
