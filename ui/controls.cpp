@@ -27,7 +27,7 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     QVariant currentValue() const override { return text(QAccessible::Value); }
-    void setCurrentValue(const QVariant &) override {} // read only
+    void setCurrentValue(const QVariant &) override {}    // read only
     QVariant maximumValue() const override { return {}; } // a caption has no range
     QVariant minimumValue() const override { return {}; }
     QVariant minimumStepSize() const override { return {}; }
@@ -78,6 +78,15 @@ qsizetype characterBoundary(const QString &text, int count) {
     return end;
 }
 
+// The boundary between characters nearest to pos, looking back or ahead.
+qsizetype snapToCharacter(const QString &text, qsizetype pos, bool ahead) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    finder.setPosition(pos);
+    if (finder.isAtBoundary())
+        return pos;
+    return ahead ? finder.toNextBoundary() : finder.toPreviousBoundary();
+}
+
 int characterCount(const QString &text) {
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     int count = 0;
@@ -115,21 +124,23 @@ public:
 
 private:
     // The insertion lies between what the new text shares with the text
-    // before the change at its start and at its end.
+    // before the change at its start and at its end, in whole characters.
     void cutInsertionToFit(QString &input, int &pos) const {
         const qsizetype before = m_accepted.size();
         qsizetype head = 0;
         while (head < before && head < input.size() && input[head] == m_accepted[head])
             ++head;
+        head = snapToCharacter(input, head, false);
         qsizetype tail = 0;
         while (tail < before - head && tail < input.size() - head &&
                input[input.size() - 1 - tail] == m_accepted[before - 1 - tail])
             ++tail;
-        const QString inserted = input.mid(head, input.size() - head - tail);
-        const int room = m_maximum - characterCount(m_accepted.left(head) + m_accepted.right(tail));
-        const QString kept = inserted.left(characterBoundary(inserted, std::max(room, 0)));
-        input = input.left(head) + kept + input.right(tail);
-        pos = int(head + kept.size());
+        const qsizetype tailStart = snapToCharacter(input, input.size() - tail, true);
+        const QString inserted = input.mid(head, tailStart - head);
+        const int room = m_maximum - characterCount(input.left(head) + input.mid(tailStart));
+        const QString cut = inserted.left(characterBoundary(inserted, std::max(room, 0)));
+        input = input.left(head) + cut + input.mid(tailStart);
+        pos = int(head + cut.size());
     }
 
     int m_maximum = 0;

@@ -123,6 +123,7 @@ private slots:
         QTest::addRow("long_paste_cut") << "" << "12345678" << "" << "123";
         QTest::addRow("pair_kept_whole") << "" << "1\U0001F600" << "" << "1\U0001F600";
         QTest::addRow("pair_not_split") << "12" << "\U0001F600\U0001F600" << "" << "1\U0001F6002";
+        QTest::addRow("shared_half_pair") << "1\U0001F600" << "\U0001F601\U0001F601" << "" << "1\U0001F601\U0001F600";
         QTest::addRow("accent_not_split") << "1" << "e\u0301x" << "" << "1e\u0301x";
         QTest::addRow("paste_into_middle_cut") << "19" << "2345" << "" << "129";
         QTest::addRow("typed_beyond_refused") << "" << "" << "1234" << "123";
