@@ -17,10 +17,9 @@ inline constexpr Colour ButtonText = 0x8000'0012;
 } // namespace SystemColour
 
 struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const Rgb &, const Rgb &) = default;
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
 };
 
 constexpr bool isSystemColour(Colour colour) {

@@ -168,6 +168,7 @@ private slots:
         type(window.get(), "Countdown Speed", "1");
         click(window.get(), "Count down");
         QTRY_VERIFY_WITH_TIMEOUT(noticeShown(window.get()), 20000);
+        QVERIFY(find<ui::Label>(window.get(), "Countdown Complete")->font().italic());
         QCOMPARE(state(window.get()), "0 0 0 1 1 11100 notice");
         type(window.get(), "Speed of Spins", "1");
         click(window.get(), "Auto- Spinner");
@@ -197,6 +198,7 @@ private slots:
                           : qMakePair(desktop.color(QPalette::Button),
                                       desktop.color(QPalette::ButtonText)));
         QCOMPARE(checkedItems(window.get()), corvane2 ? "Fluro" : "");
+        QCOMPARE(window->menuBar()->actions().size(), 2); // Output and Visual
         QSet<QString> seen;
         for (const QString &scheme : schemes) {
             choose(window.get(), "Output", "1 Number");
