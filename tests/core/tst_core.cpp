@@ -38,6 +38,7 @@ private slots:
         QTest::addRow("large_fraction_beyond_double") << "0.01e312" << beyond;
         QTest::addRow("too_small_is_zero") << "-1e-9999" << 0.0;
         QTest::addRow("many_digits_small") << "100e-400" << 0.0;
+        QTest::addRow("long_fraction_small") << "0." + QString(400, '0') + "1e50" << 0.0;
         QTest::addRow("huge_exponent_small") << "1e-99999999999999999999" << 0.0;
     }
     void leadingNumber() {
