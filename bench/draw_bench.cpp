@@ -31,7 +31,7 @@ void BM_ClockReadPlusStep(benchmark::State &state) {
     core::RandomSource source([] { return std::uint64_t{0}; });
     for (auto _ : state) {
         benchmark::DoNotOptimize(core::RandomSource::timeOfDay());
-        benchmark::DoNotOptimize(source.next());
+        benchmark::DoNotOptimize(source.nextBits());
     }
 }
 BENCHMARK(BM_ClockReadPlusStep);

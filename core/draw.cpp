@@ -4,13 +4,13 @@
 
 namespace core {
 
-std::int16_t drawFrom(float r) {
-    return static_cast<std::int16_t>(1 + static_cast<int>(static_cast<double>(r) * 10.0));
+std::int16_t drawFromBits(std::uint32_t bits) {
+    return static_cast<std::int16_t>(1 + ((bits * 10u) >> 24));
 }
 
 std::int16_t drawOnce(RandomSource &source) {
     source.reseed();
-    return drawFrom(source.next());
+    return drawFromBits(source.nextBits());
 }
 
 Draw clockSeededDraw() {

@@ -30,16 +30,15 @@ RandomSource::RandomSource(Clock clock, std::uint64_t state)
     : m_clock(std::move(clock)), m_state(state) {}
 
 void RandomSource::reseed() {
-    // With the golden step of next(), a frozen clock makes reseed-and-next an
+    // With the golden step of nextBits(), a frozen clock makes reseed-and-next an
     // LCG with an odd increment: full period, so no clock value restarts the
     // sequence.
     m_state = m_state * lcgMultiplier + m_clock() * (golden << 1);
 }
 
-float RandomSource::next() {
+std::uint32_t RandomSource::nextBits() {
     m_state += golden;
-    const auto top24 = static_cast<std::uint32_t>(mix(m_state) >> 40);
-    return static_cast<float>(top24) * (1.0f / 16777216.0f);
+    return static_cast<std::uint32_t>(mix(m_state) >> 40); // the top 24 bits
 }
 
 } // namespace core

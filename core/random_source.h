@@ -19,8 +19,9 @@ public:
     explicit RandomSource(Clock clock = timeOfDay, std::uint64_t state = 0x5EED'0FDA'7A5E'ED01ULL);
 
     void reseed();
-    // A uniform single-precision value in [0, 1), in steps of 2^-24.
-    float next();
+    // The next uniform value r in [0, 1), in steps of 2^-24, as its 24 bits:
+    // r = bits / 2^24, which a float holds exactly.
+    std::uint32_t nextBits();
 
 private:
     Clock m_clock;

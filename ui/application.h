@@ -6,6 +6,7 @@
 
 #include "command_line.h"
 #include "display.h"
+#include "fonts.h"
 #include "version_record.h"
 #include "window.h"
 
@@ -25,7 +26,10 @@ template<typename W> int run(int argc, char **argv) {
         return *status;
     if (const std::optional<int> status = prepareDisplay(arguments, programVersion))
         return *status;
+    std::jthread fontConfiguration = readFontConfigurationAhead();
     QApplication app(argc, argv);
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
     prepareApplication(programVersion);
     W window;
     return runWindow(app, window);

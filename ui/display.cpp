@@ -35,12 +35,19 @@ bool displayAnswers(const QString &display) {
     return xcb_connection_has_error(connection.get()) == 0;
 }
 
-xcb_atom_t atom(xcb_connection_t *connection, const char *name) {
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
-                              nullptr),
-        free);
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+// The atoms for the names, asked for together: one round trip to the server.
+template<std::size_t N>
+std::array<xcb_atom_t, N> atoms(xcb_connection_t *connection, const char *const (&names)[N]) {
+    std::array<xcb_intern_atom_cookie_t, N> cookies;
+    for (std::size_t i = 0; i < N; ++i)
+        cookies[i] = xcb_intern_atom(connection, 0, std::strlen(names[i]), names[i]);
+    std::array<xcb_atom_t, N> found;
+    for (std::size_t i = 0; i < N; ++i) {
+        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
+            xcb_intern_atom_reply(connection, cookies[i], nullptr), free);
+        found[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+    return found;
 }
 #else
 bool displayAnswers(const QString &) {
@@ -80,12 +87,12 @@ void keepOffTaskbar([[maybe_unused]] QWidget *window) {
     if (!x11)
         return;
     xcb_connection_t *connection = x11->connection();
-    const std::array states{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                            atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    const auto [state, skipTaskbar, skipPager] = atoms(
+        connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+    const std::array states{skipTaskbar, skipPager};
     // Qt keeps states set before the window is mapped and adds its own.
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()),
-                        atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, states.size(),
-                        states.data());
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state,
+                        XCB_ATOM_ATOM, 32, states.size(), states.data());
 #endif
 }
 

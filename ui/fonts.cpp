@@ -1,10 +1,39 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 #include <cmath>
 
+#ifdef VANTOREL_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace ui {
+namespace {
+
+// Given a family it does not have, Qt asks fontconfig for fallbacks each time
+// a font of it is made, an eighth of a start's instructions. The stand-in is
+// found here, once a font.
+QString installedFamily(const QString &family) {
+    static const QStringList installed = QFontDatabase::families();
+    if (installed.contains(family, Qt::CaseInsensitive))
+        return family;
+    for (const QString &standIn : QFont::substitutes(family))
+        if (installed.contains(standIn, Qt::CaseInsensitive))
+            return standIn;
+    return family;
+}
+
+} // namespace
+
+std::jthread readFontConfigurationAhead() {
+#ifdef VANTOREL_FONTCONFIG
+    return std::jthread([] { FcInit(); });
+#else
+    return {};
+#endif
+}
 
 void installFontSubstitutes() {
     // Captions and boxes want a condensed face with lower case that stays
@@ -27,7 +56,8 @@ void installFontSubstitutes() {
 QFont fontFor(const Font &font) {
     QFont qfont;
     if (!font.family.empty())
-        qfont.setFamily(QString::fromUtf8(font.family.data(), qsizetype(font.family.size())));
+        qfont.setFamily(
+            installedFamily(QString::fromUtf8(font.family.data(), qsizetype(font.family.size()))));
     qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);

@@ -75,11 +75,13 @@ private slots:
         QCOMPARE(large ? qlonglong(*large) : 99999LL, int32);
     }
 
-    // Every value the source can give: 1 + floor(10 r), worked in whole numbers.
-    void drawFromEveryValue() {
+    // Every value the source can give draws 1 + floor(10 r), r as a float
+    // and the product in double precision.
+    void drawForEveryValue() {
         for (std::uint32_t k = 0; k < (1u << 24); ++k) {
-            const std::int16_t drawn = core::drawFrom(float(k) / float(1u << 24));
-            if (drawn != std::int16_t(1 + (std::uint64_t(k) * 10 >> 24)))
+            const double r = static_cast<float>(k) / static_cast<float>(1u << 24);
+            const std::int16_t drawn = core::drawFromBits(k);
+            if (drawn != 1 + std::floor(r * 10.0))
                 QFAIL(qPrintable(QStringLiteral("r = %1 / 2^24 drew %2").arg(k).arg(drawn)));
         }
     }
