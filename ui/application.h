@@ -27,7 +27,9 @@ template<typename W> int run(int argc, char **argv) {
     if (const std::optional<int> status = prepareDisplay(arguments, programVersion))
         return *status;
     std::jthread fontConfiguration = readFontConfigurationAhead();
+    watchDisplayConnection(programVersion);
     QApplication app(argc, argv);
+    stopWatchingDisplayConnection();
     if (fontConfiguration.joinable())
         fontConfiguration.join();
     prepareApplication(programVersion);

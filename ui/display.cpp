@@ -1,13 +1,15 @@
 #include "display.h"
 
 #include <QGuiApplication>
+#include <QTextStream>
 #include <QWidget>
+
+#include <cstdlib>
 
 #ifdef VANTOREL_XCB
 #include <xcb/xcb.h>
 
 #include <array>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #endif
@@ -28,13 +30,40 @@ QString optionValue(const QStringList &arguments, const QString &name) {
     return {};
 }
 
-#ifdef VANTOREL_XCB
-bool displayAnswers(const QString &display) {
-    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
-        xcb_connect(display.toLocal8Bit().constData(), nullptr), xcb_disconnect);
-    return xcb_connection_has_error(connection.get()) == 0;
+QString programName(const VersionRecord &record) {
+    return QString::fromUtf8(record.program.data(), qsizetype(record.program.size()));
 }
 
+QString whatToDo(const QString &program) {
+    return QStringLiteral(" Start %1 inside a desktop session, or set DISPLAY to a display that "
+                          "is running.")
+        .arg(program);
+}
+
+// While the application connects: Qt names the display it could not open in
+// a warning, says it could not load its platform plugin, then ends the
+// program with a fatal error that blames the installation. After the first
+// warning, all of it becomes one line and status 1.
+QString watchedProgram;
+QString unopenedDisplay;
+QtMessageHandler previousHandler = nullptr;
+
+void watchConnection(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    static const QString couldNotConnect = QStringLiteral("could not connect to display");
+    if (type == QtWarningMsg && message.startsWith(couldNotConnect)) {
+        unopenedDisplay = message.mid(couldNotConnect.size()).trimmed();
+        return;
+    }
+    if (unopenedDisplay.isNull()) {
+        previousHandler(type, context, message);
+    } else if (type == QtFatalMsg) {
+        QTextStream(stderr) << watchedProgram << ": cannot open display " << unopenedDisplay << '.'
+                            << whatToDo(watchedProgram) << Qt::endl;
+        std::_Exit(1);
+    }
+}
+
+#ifdef VANTOREL_XCB
 // The atoms for the names, asked for together: one round trip to the server.
 template<std::size_t N>
 std::array<xcb_atom_t, N> atoms(xcb_connection_t *connection, const char *const (&names)[N]) {
@@ -49,10 +78,6 @@ std::array<xcb_atom_t, N> atoms(xcb_connection_t *connection, const char *const 
     }
     return found;
 }
-#else
-bool displayAnswers(const QString &) {
-    return true;
-}
 #endif
 
 } // namespace
@@ -61,24 +86,24 @@ std::optional<QString> chooseDisplay(const QStringList &arguments, const Version
     if (!optionValue(arguments, QStringLiteral("platform")).isEmpty() ||
         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return std::nullopt; // the user's choice
-    const QString program =
-        QString::fromUtf8(record.program.data(), qsizetype(record.program.size()));
-    QString display = optionValue(arguments, QStringLiteral("display"));
-    if (display.isEmpty())
-        display = qEnvironmentVariable("DISPLAY");
-    if (!display.isEmpty()) {
-        if (!displayAnswers(display))
-            return QStringLiteral("%1: cannot open display %2. Start %1 inside a desktop session, "
-                                  "or set DISPLAY to a display that is running.")
-                .arg(program, display);
+    if (!optionValue(arguments, QStringLiteral("display")).isEmpty() ||
+        !qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
         return std::nullopt;
     }
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return std::nullopt;
-    return QStringLiteral("%1: no display to open (DISPLAY is not set). Start %1 inside a desktop "
-                          "session, or set DISPLAY to a display that is running.")
-        .arg(program);
+    return QStringLiteral("%1: no display to open (DISPLAY is not set).").arg(programName(record)) +
+           whatToDo(programName(record));
+}
+
+void watchDisplayConnection(const VersionRecord &record) {
+    watchedProgram = programName(record);
+    previousHandler = qInstallMessageHandler(watchConnection);
+}
+
+void stopWatchingDisplayConnection() {
+    qInstallMessageHandler(previousHandler);
 }
 
 void keepOffTaskbar([[maybe_unused]] QWidget *window) {
