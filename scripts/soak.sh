@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Soak: corvane2's form on a virtual display for SOAK_SECONDS (default 600)
+# Soak: corvane2's window on a virtual display for SOAK_SECONDS (default 600)
 # with auto-spin and a countdown both at 1 ms, the countdown started again at
 # each completion. Prints memory every 10 s, then the growth and the ticks.
 # Fails when the driver crashes or memory grows by more than SOAK_MAX_GROWTH_KIB.

@@ -63,7 +63,7 @@ int main(int argc, char **argv) {
     long spinTicks = 0;
     long countdownTicks = 0;
     long completions = 0;
-    // Connected after the form's own handlers, so these run after each tick.
+    // Connected after the window's own handlers, so these run after each tick.
     QObject::connect(autoSpinTimer, &ui::Timer::timeout, &app, [&] { ++spinTicks; });
     QObject::connect(countdownTimer, &ui::Timer::timeout, &app, [&] {
         ++countdownTicks;
