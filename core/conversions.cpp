@@ -66,13 +66,11 @@ std::optional<double> leadingNumber(std::string_view text) {
             end = exponentEnd;
         }
     }
-    double value = 0.0;
+    double value = 0.0; // from_chars leaves it so when the number is out of range
     if (std::from_chars(text.data() + start, text.data() + end, value).ec ==
-        std::errc::result_out_of_range) {
-        if (magnitude(mantissa, exponent) > 0)
-            return std::nullopt;
-        value = 0.0;
-    }
+            std::errc::result_out_of_range &&
+        magnitude(mantissa, exponent) > 0)
+        return std::nullopt;
     return negative ? -value : value;
 }
 

@@ -180,8 +180,7 @@ void Label::paintEvent(QPaintEvent *event) {
         QLabel::paintEvent(event);
         return;
     }
-    QPainter painter(this);
-    painter.setPen(palette().color(foregroundRole()));
+    QPainter painter(this); // in the label's font and text colour
     painter.translate(room.topLeft());
     painter.scale(room.width() / needed, 1.0);
     painter.drawText(QRectF(0, 0, needed, room.height()), int(alignment()), text());

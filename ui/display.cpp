@@ -1,9 +1,11 @@
 #include "display.h"
 
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 
 #ifdef VANTOREL_XCB
@@ -17,17 +19,13 @@
 namespace ui {
 namespace {
 
-QString optionValue(const QStringList &arguments, const QString &name) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        for (const QString &dashes : {QStringLiteral("-"), QStringLiteral("--")}) {
-            if (argument == dashes + name && i + 1 < arguments.size())
-                return arguments[i + 1];
-            if (argument.startsWith(dashes + name + QLatin1Char('=')))
-                return argument.mid(dashes.size() + name.size() + 1);
-        }
-    }
-    return {};
+// Whether the command line gives the option: "-name value", "-name=value",
+// or the same with two dashes.
+bool hasOption(const QStringList &arguments, const QString &name) {
+    const QRegularExpression option(QStringLiteral("^--?%1(=|$)").arg(name));
+    return std::ranges::any_of(arguments.sliced(1), [&option](const QString &argument) {
+        return option.match(argument).hasMatch();
+    });
 }
 
 QString programName(const VersionRecord &record) {
@@ -83,10 +81,10 @@ std::array<xcb_atom_t, N> atoms(xcb_connection_t *connection, const char *const 
 } // namespace
 
 std::optional<QString> chooseDisplay(const QStringList &arguments, const VersionRecord &record) {
-    if (!optionValue(arguments, QStringLiteral("platform")).isEmpty() ||
+    if (hasOption(arguments, QStringLiteral("platform")) ||
         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return std::nullopt; // the user's choice
-    if (!optionValue(arguments, QStringLiteral("display")).isEmpty() ||
+    if (hasOption(arguments, QStringLiteral("display")) ||
         !qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
         return std::nullopt;

@@ -108,9 +108,8 @@ void Window::showMessage(const QString &text) {
     m_message->raise();
 }
 
-void Window::closeEvent(QCloseEvent *event) {
+void Window::closeEvent(QCloseEvent *) {
     endProgram();
-    event->accept();
 }
 
 void Window::buildMenus(const WindowDescription &description) {

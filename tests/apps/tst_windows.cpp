@@ -45,10 +45,15 @@ QString state(const QWidget *window) {
     for (const char *name : {"autoSpinTimer", "countdownTimer"})
         if (timer(window, name) && timer(window, name)->isTicking())
             seen.append(QString::fromLatin1(name).remove("Timer"));
+    // A refusal: a message, or a tinted box whose tool tip says why.
     const auto *message = window->findChild<QMessageBox *>();
     const auto *box = find<QLineEdit>(window, "Countdown Speed");
-    if ((message && message->isVisible()) || (box && !box->toolTip().isEmpty()))
+    const bool tinted = box && box->palette().color(QPalette::Base) !=
+                                   QApplication::palette().color(QPalette::Base);
+    if ((message && message->isVisible()) || tinted)
         seen.append("refused");
+    if (box && !box->toolTip().isEmpty())
+        seen.append("why");
     return seen.join(' ');
 }
 
@@ -136,7 +141,7 @@ private slots:
         QTest::addRow("speed_zero_pauses") << "corvane2" << none << "Count down|Countdown Speed=0" << "0 0 0 0 0 11100";
         QTest::addRow("speed_resumes") << "corvane2" << none << "Countdown Speed=0|Count down|Countdown Speed=25" << "0 0 0 0 0 11100 countdown";
         // Typed key by key, "-5" passes through "-", which pauses the count.
-        QTest::addRow("speed_refused_shown") << "corvane2" << none << "Count down|Countdown Speed=-5" << "0 0 0 0 0 11100 refused";
+        QTest::addRow("speed_refused_shown") << "corvane2" << none << "Count down|Countdown Speed=-5" << "0 0 0 0 0 11100 refused why";
         QTest::addRow("speed_taken_again") << "corvane2" << none << "Count down|Countdown Speed=-5|Countdown Speed=7" << "0 0 0 0 0 11100 countdown";
         // clang-format on
     }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 class TestCore : public QObject {
     Q_OBJECT
@@ -106,6 +107,18 @@ private slots:
         std::array<double, 10> expected;
         expected.fill(0.1);
         QVERIFY(chiSquare(counts, expected, draws) < 27.88);
+    }
+
+    // Every draw re-seeds from the clock: another clock, other draws.
+    void drawFollowsTheClock() {
+        core::RandomSource one([] { return std::uint64_t{1}; });
+        core::RandomSource two([] { return std::uint64_t{2}; });
+        std::vector<std::int16_t> first, second;
+        for (int i = 0; i < 20; ++i) {
+            first.push_back(core::drawOnce(one));
+            second.push_back(core::drawOnce(two));
+        }
+        QVERIFY(first != second);
     }
 
     // What a cell shows: 1 to 9 at 11/100 each, 10 at 1/100.
