@@ -7,13 +7,11 @@
 //
 // Runs offscreen unless a platform is chosen.
 
-#include "apps/pallix/main_window.h"
+#include "apps/pallix/batch_window.h"
 #include "core/draw.h"
 #include "offscreen_application.h"
 
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <benchmark/benchmark.h>
 
@@ -22,7 +20,7 @@ namespace {
 constexpr int spinsPerBatch = 30000;
 
 // A shown window with its first paint done, as a user clicks it.
-void showSettled(pallix::MainWindow &window) {
+void showSettled(pallix::BatchWindow &window) {
     window.show();
     QApplication::processEvents();
 }
@@ -41,9 +39,9 @@ void BM_BatchThroughButton(benchmark::State &state) {
         ++draws;
         return draw();
     };
-    pallix::MainWindow window(counted);
-    window.findChild<QLineEdit *>(QStringLiteral("spinCountBox"))->setText(QStringLiteral("3e4"));
-    auto *button = window.findChild<QPushButton *>(QStringLiteral("autoSpinButton"));
+    pallix::BatchWindow window(counted);
+    window.controls().spinCountBox->setText(QStringLiteral("3e4"));
+    QPushButton *button = window.controls().autoSpinButton;
     showSettled(window);
     for (auto _ : state) {
         draws = 0;
@@ -56,15 +54,14 @@ void BM_BatchThroughButton(benchmark::State &state) {
 }
 
 void BM_BareDrawsAndCellWrites(benchmark::State &state) {
-    pallix::MainWindow window; // only for the same five cells, fonts and window
-    const QList<ui::Label *> cells =
-        window.findChildren<ui::Label *>(QRegularExpression(QStringLiteral("^digitCell")));
+    pallix::BatchWindow window; // only for the same five cells, fonts and window
+    const ui::CellRow &cells = window.controls().digitCells;
     showSettled(window);
     const core::Draw draw = core::clockSeededDraw();
     for (auto _ : state) {
         for (int spin = 0; spin < spinsPerBatch; ++spin)
             for (ui::Label *cell : cells)
-                cell->setText(QString::number(core::drawCellValue(draw)));
+                cell->setCaption(QString::number(core::drawCellValue(draw)));
         repaintUntimed(state);
     }
     state.counters["spins"] = spinsPerBatch;

@@ -8,14 +8,11 @@
 // Exit status 0 when every run meets its goal: median error at most 1 ms and
 // the whole countdown within one interval of N x interval.
 
-#include "apps/corvane2/main_window.h"
+#include "apps/corvane2/description.h"
 #include "offscreen_application.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -52,15 +49,13 @@ Result measure(const Run &run) {
     std::vector<std::int16_t> digits{std::int16_t(start / 100), std::int16_t(start / 10 % 10),
                                      std::int16_t(start % 10)};
     std::size_t next = 0;
-    corvane2::MainWindow window([&] { return next < digits.size() ? digits[next++] : 1; });
+    common::CountdownWindow window(corvane2::program,
+                                   [&] { return next < digits.size() ? digits[next++] : 1; });
     window.show();
-    const auto button = [&window](const char *name) {
-        return window.findChild<QPushButton *>(QLatin1String(name));
-    };
-    button("spinButton")->click();
-    window.findChild<QLineEdit *>(QStringLiteral("countdownSpeedBox"))
-        ->setText(QString::number(run.intervalMs));
-    auto *timer = window.findChild<ui::Timer *>(QStringLiteral("countdownTimer"));
+    const common::CountdownControls &controls = window.controls();
+    controls.spinButton->click();
+    controls.countdownSpeedBox->setText(QString::number(run.intervalMs));
+    ui::Timer *timer = controls.countdownTimer;
 
     std::vector<qint64> stamps;
     stamps.reserve(std::size_t(run.ticks) + 1);
@@ -78,9 +73,8 @@ Result measure(const Run &run) {
 
     clock.start();
     stamps.push_back(0);
-    button("countDownButton")->click();
-    if (loop.exec() != 0 ||
-        window.findChild<QLabel *>(QStringLiteral("completeNotice"))->isHidden())
+    controls.countDownButton->click();
+    if (loop.exec() != 0 || controls.completeNotice->isHidden())
         std::fprintf(stderr, "countdown did not complete: %zu ticks\n", stamps.size() - 1);
 
     std::vector<double> errors;

@@ -1,19 +1,28 @@
 #include "countdown.h"
 
 namespace core {
+namespace {
 
-Borrow lowerPlace(std::int16_t &place) {
+// Lowers one place by one; a place at 0 becomes 9 and asks the next for a
+// borrow.
+bool lowerWithBorrow(std::int16_t &place) {
     if (place == 0) {
         place = 9;
-        return Borrow::Yes;
+        return true;
     }
     --place;
-    return Borrow::No;
+    return false;
 }
 
-void lowerHundreds(std::int16_t &hundreds) {
-    if (hundreds != 0)
+} // namespace
+
+Countdown::Tick Countdown::tick() {
+    if (hundreds == 0 && tens == 0 && units == 0)
+        return Tick::Finished;
+    // The hundreds are above 0 whenever both lower places borrow.
+    if (lowerWithBorrow(units) && lowerWithBorrow(tens))
         --hundreds;
+    return Tick::Lowered;
 }
 
 } // namespace core

@@ -10,20 +10,17 @@
 namespace core {
 
 struct Countdown {
+    enum class Tick { Lowered, Finished };
+
     std::int16_t hundreds = 0;
     std::int16_t tens = 0;
     std::int16_t units = 0;
 
-    bool atZero() const { return hundreds == 0 && tens == 0 && units == 0; }
+    // One tick: lowers 100 hundreds + 10 tens + units by one, 0 becoming 9
+    // and borrowing from the next place. A tick that finds 0 0 0 lowers
+    // nothing and finishes, so a count from N shows 0 0 0 after N ticks and
+    // finishes at tick N + 1.
+    Tick tick();
 };
-
-enum class Borrow { No, Yes };
-
-// Lowers one place by one: 0 becomes 9 and asks the next place for a borrow.
-Borrow lowerPlace(std::int16_t &place);
-
-// The hundreds have nothing to borrow from. They are lowered only while the
-// number is above zero, but never go below 0 all the same.
-void lowerHundreds(std::int16_t &hundreds);
 
 } // namespace core

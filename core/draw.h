@@ -9,13 +9,11 @@
 
 namespace core {
 
-inline constexpr int cellCount = 5;
-
 // 1 + floor(10 r) for the source's value r = bits / 2^24: 1 to 10, each
 // about equally likely. Worked exactly in whole numbers, as
-// 1 + (10 bits) / 2^24: in floating point a draw misses its goal of 1.5 times
-// a bare clock read (make bench). In single precision a few r just below a
-// multiple of 0.1 would even round up into the next value.
+// 1 + (10 bits) / 2^24, which keeps a draw within 1.5 times a bare clock read
+// (make bench); in single precision a few r just below a multiple of 0.1
+// would even round up into the next value.
 std::int16_t drawFromBits(std::uint32_t bits);
 
 // Re-seeds the source from its clock, then draws from its next value.

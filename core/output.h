@@ -3,11 +3,13 @@
 // Which digit cells the Output menu leaves shown for each count. Odd counts
 // are centred on the middle cell; even counts sit one place left of centre.
 
+#include "cells.h"
+
 #include <array>
 
 namespace core {
 
-using CellVisibility = std::array<bool, 5>;
+using CellVisibility = std::array<bool, cellCount>;
 
 namespace output {
 inline constexpr CellVisibility one{false, false, true, false, false};

@@ -5,13 +5,6 @@
 #include <QTextStream>
 
 namespace ui {
-namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 QStringList argumentList(int argc, char **argv) {
     QStringList arguments;

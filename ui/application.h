@@ -20,7 +20,8 @@ std::optional<int> prepareDisplay(const QStringList &arguments, const VersionRec
 void prepareApplication(const VersionRecord &record);
 int runWindow(QApplication &app, Window &window);
 
-template<typename W> int run(int argc, char **argv) {
+// Runs the program with a window of type W, made from the arguments given.
+template<typename W, typename... Args> int run(int argc, char **argv, const Args &...windowArguments) {
     const QStringList arguments = argumentList(argc, argv);
     if (const std::optional<int> status = answerCommandLine(arguments, programVersion))
         return *status;
@@ -33,7 +34,7 @@ template<typename W> int run(int argc, char **argv) {
     if (fontConfiguration.joinable())
         fontConfiguration.join();
     prepareApplication(programVersion);
-    W window;
+    W window(windowArguments...);
     return runWindow(app, window);
 }
 

@@ -1,14 +1,12 @@
 #include "command_line.h"
 
+#include "text.h"
+
 #include <QCommandLineParser>
 #include <QTextStream>
 
 namespace ui {
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The options Qt itself reads from the command line of every widgets program
 // on X11, so that they pass through to it.

@@ -156,7 +156,7 @@ Label::Label(QWidget *parent) : QLabel(parent) {
 }
 
 void Label::setCaption(const QString &caption) {
-    setText(caption);
+    QLabel::setText(caption);
     // QLabel reports a new text as a new name; a label with a name of its own
     // keeps its name and changes its value instead.
     if (QAccessible::isActive() && !accessibleName().isEmpty()) {

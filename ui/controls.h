@@ -20,9 +20,11 @@ class Label : public QLabel {
 public:
     explicit Label(QWidget *parent = nullptr);
 
-    // Assistive technology reads the text as the label's value when the
-    // label has a name of its own ("Digit 1" reads "7").
+    // The one way to change the text: assistive technology reads it as the
+    // label's value when the label has a name of its own ("Digit 1" reads
+    // "7"), and hears of every change.
     void setCaption(const QString &caption);
+    void setText(const QString &) = delete;
     void setBackColor(core::Colour colour);
     void setForeColor(core::Colour colour);
 

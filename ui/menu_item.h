@@ -11,14 +11,17 @@ namespace ui {
 class MenuItem : public QObject {
     Q_OBJECT
 public:
-    MenuItem(QAction *action, QObject *parent = nullptr);
+    // A check item shows and tells assistive technology whether it is
+    // checked; a plain item never is.
+    enum class Mark { None, Check };
+
+    MenuItem(QAction *action, Mark mark, QObject *parent = nullptr);
 
     bool isChecked() const { return m_checked; }
     void setChecked(bool checked);
-    QAction *action() const { return m_action; }
 
 signals:
-    void click();
+    void triggered();
 
 private:
     void onTriggered();

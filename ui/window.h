@@ -1,21 +1,22 @@
 #pragma once
 
-// The window layer: builds a program's window from its description and gives
-// the program's window class its controls, timers and menu items by name,
+// The window layer: builds a program's window from its description into the
+// program's struct of typed controls, and gives the window class menu items,
 // messages that do not block, and program end.
 
+#include "controls.h"
 #include "menu_item.h"
+#include "text.h"
 #include "timer.h"
 #include "window_description.h"
 
-#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
-#include <string_view>
+#include <type_traits>
 
+class QMenu;
 class QMessageBox;
 
 namespace ui {
@@ -23,7 +24,6 @@ namespace ui {
 class Window : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Window(const WindowDescription &description, QWidget *parent = nullptr);
     ~Window() override;
 
 signals:
@@ -32,17 +32,18 @@ signals:
     void programEnded();
 
 protected:
-    template<typename T> T *control(std::string_view name) const {
-        return checked(qobject_cast<T *>(m_controls.value(toQString(name))), name);
-    }
-    template<typename T, std::size_t N> std::array<T *, N> controlRow(std::string_view name) const {
-        std::array<T *, N> row{};
-        for (std::size_t i = 0; i < N; ++i)
-            row[i] = checked(qobject_cast<T *>(m_controls.value(elementName(name, int(i)))), name);
-        return row;
-    }
-    Timer *timer(std::string_view name) const;
-    QList<MenuItem *> menuItems(std::string_view menu) const;
+    // The window itself: title, client area and background. build() then
+    // makes what the description holds.
+    template<typename Controls>
+    explicit Window(const WindowDescription<Controls> &description)
+        : Window(toQString(description.title), description.clientWidth, description.clientHeight,
+                 description.backColour) {}
+
+    // Makes every control, timer and menu of the description, and returns
+    // them in the program's struct.
+    template<typename Controls> Controls build(const WindowDescription<Controls> &description);
+
+    MenuItem *addMenuItem(QMenu *menu, std::string_view caption, MenuItem::Mark mark);
 
     // Stops every timer at once, closes the window and signals programEnded:
     // no tick reaches the program after this.
@@ -55,28 +56,86 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    static QString toQString(std::string_view text);
-    static QString elementName(std::string_view name, int index);
-    template<typename T> static T *checked(T *found, std::string_view name) {
-        if (!found)
-            missing(name);
-        return found;
-    }
-    [[noreturn]] static void missing(std::string_view name);
+    // What a row says of its control, whatever its kind.
+    struct Look {
+        Twips twips;
+        QString text;
+        std::optional<Font> font;
+        Align align;
+        bool visible;
+        std::optional<core::Colour> backColour;
+        std::optional<core::Colour> foreColour;
+        int maxLength;
+        QString accessibleName;
+    };
+    template<typename Controls> static Look lookOf(const Control<Controls> &row);
 
-    void buildMenus(const WindowDescription &description);
-    void buildControls(const WindowDescription &description);
-    QWidget *createControl(const Control &row, QWidget *container);
-    void stackControls(const WindowDescription &description);
-    void orderTabs(const WindowDescription &description);
-    void nameForAssistiveTechnology(const WindowDescription &description);
+    Window(const QString &title, int clientWidth, int clientHeight, core::Colour backColour);
+
+    template<typename W> static W *create(W *&slot, QWidget *container, const Look &look) {
+        slot = new W(container);
+        setUp(slot, look);
+        return slot;
+    }
+    static void setUp(Frame *frame, const Look &look);
+    static void setUp(Label *label, const Look &look);
+    static void setUp(Button *button, const Look &look);
+    static void setUp(TextBox *box, const Look &look);
+    static void setUp(Shape *shape, const Look &look);
+    static void place(QWidget *widget, const Look &look);
+
+    static void nameBy(Label *label, QWidget *widget);
+    void stackAndOrder(const QList<QWidget *> &created, const QList<QWidget *> &tabOrder);
+    Timer *addTimer(int interval);
+    QMenu *addMenu(std::string_view caption);
 
     QWidget *m_client = nullptr;
-    QHash<QString, QWidget *> m_controls;
-    QHash<QString, Timer *> m_timers;
-    QHash<QString, QList<MenuItem *>> m_menuItems;
+    QList<Timer *> m_timers;
     QPointer<QMessageBox> m_message;
     bool m_ended = false;
 };
+
+template<typename Controls> Window::Look Window::lookOf(const Control<Controls> &row) {
+    QString name = toQString(row.accessibleName);
+    if (row.index >= 0)
+        name += QLatin1Char(' ') + QString::number(row.index + 1);
+    return {row.twips,     toQString(row.text), row.font,      row.align, row.visible,
+            row.backColour, row.foreColour,      row.maxLength, name};
+}
+
+template<typename Controls>
+Controls Window::build(const WindowDescription<Controls> &description) {
+    Controls controls{};
+    QList<QWidget *> created;
+    for (const Control<Controls> &row : description.controls) {
+        // A container comes before what it holds.
+        QWidget *container = row.in ? controls.*row.in : m_client;
+        Q_ASSERT(container);
+        const Look look = lookOf(row);
+        created.append(std::visit(
+            [&](auto member) -> QWidget * {
+                auto &slot = controls.*member;
+                if constexpr (std::is_same_v<std::remove_reference_t<decltype(slot)>, CellRow>)
+                    return create(slot.at(std::size_t(row.index)), container, look);
+                else
+                    return create(slot, container, look);
+            },
+            row.handle));
+    }
+    for (qsizetype i = 0; i < created.size(); ++i)
+        if (const auto namedBy = description.controls[std::size_t(i)].namedBy)
+            nameBy(controls.*namedBy, created[i]);
+
+    QList<QWidget *> tabOrder;
+    for (const TabStop<Controls> &stop : description.tabOrder)
+        tabOrder.append(std::visit([&](auto member) -> QWidget * { return controls.*member; }, stop));
+    stackAndOrder(created, tabOrder);
+
+    for (const TimerRow<Controls> &row : description.timers)
+        controls.*row.handle = addTimer(row.interval);
+    for (const Menu<Controls> &row : description.menus)
+        controls.*row.handle = addMenu(row.caption);
+    return controls;
+}
 
 } // namespace ui

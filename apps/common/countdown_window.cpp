@@ -1,45 +1,64 @@
 #include "countdown_window.h"
 
+#include "digit_cells.h"
+#include "window_parts.h"
+
 #include "ui/interval.h"
 
 #include <utility>
 
-namespace vantorel {
+namespace common {
 
-CountdownWindow::CountdownWindow(const ui::WindowDescription &description, Schemes schemes,
-                                 core::Draw draw)
-    : DigitWindow(description, std::move(draw)), m_display(control<ui::Frame>("display")),
-      m_spinSpeedBox(control<ui::TextBox>("spinSpeedBox")), m_autoSpinTimer(timer("autoSpinTimer")),
-      m_countdownTimer(timer("countdownTimer")), m_schemes(schemes),
-      m_schemeItems(menuItems("visualMenu")) {
-    connect(control<ui::Button>("spinButton"), &QPushButton::clicked, this, &CountdownWindow::spin);
-    connect(control<ui::Button>("autoSpinButton"), &QPushButton::clicked, this,
+CountdownWindow::CountdownWindow(const CountdownProgram &program, core::Draw draw)
+    : ui::Window(program.description), m_controls(build(program.description)),
+      m_draw(std::move(draw)) {
+    connect(m_controls.spinButton, &QPushButton::clicked, this, &CountdownWindow::spin);
+    connect(m_controls.autoSpinButton, &QPushButton::clicked, this,
             &CountdownWindow::startAutoSpin);
-    connect(control<ui::Button>("zeroButton"), &QPushButton::clicked, this, &CountdownWindow::zero);
-    connect(control<ui::Button>("countDownButton"), &QPushButton::clicked, this,
-            &CountdownWindow::countDown);
-    connect(m_autoSpinTimer, &ui::Timer::timeout, this, &CountdownWindow::autoSpinTick);
-    connect(m_countdownTimer, &ui::Timer::timeout, this, &CountdownWindow::countdownTick);
-    const QList<ui::MenuItem *> cellCountItems = menuItems("outputMenu");
-    for (qsizetype i = 0; i < cellCountItems.size(); ++i)
-        connect(cellCountItems[i], &ui::MenuItem::click, this,
-                [this, i] { showCells(cellCountChoices[i].effect); });
-    for (qsizetype i = 0; i < m_schemeItems.size(); ++i)
-        connect(m_schemeItems[i], &ui::MenuItem::click, this, [this, i] { chooseScheme(int(i)); });
+    connect(m_controls.zeroButton, &QPushButton::clicked, this, &CountdownWindow::zero);
+    connect(m_controls.countDownButton, &QPushButton::clicked, this, &CountdownWindow::countDown);
+    connect(m_controls.exitButton, &QPushButton::clicked, this, &CountdownWindow::endProgram);
+    connect(m_controls.autoSpinTimer, &ui::Timer::timeout, this, &CountdownWindow::autoSpinTick);
+    connect(m_controls.countdownTimer, &ui::Timer::timeout, this,
+            &CountdownWindow::countdownTick);
+    if (m_controls.countdownSpeedBox)
+        connect(m_controls.countdownSpeedBox, &QLineEdit::textChanged, this,
+                &CountdownWindow::applyCountdownSpeed);
+    addOutputMenu();
+    addVisualMenu(program);
+}
+
+void CountdownWindow::addOutputMenu() {
+    for (const CellCountChoice &choice : cellCountChoices)
+        connect(addMenuItem(m_controls.outputMenu, choice.caption, ui::MenuItem::Mark::None),
+                &ui::MenuItem::triggered, this, [this, shown = choice.shown] { showCells(shown); });
+}
+
+void CountdownWindow::addVisualMenu(const CountdownProgram &program) {
+    const auto mark = program.schemesChecked ? ui::MenuItem::Mark::Check : ui::MenuItem::Mark::None;
+    for (const SchemeChoice &choice : program.schemes) {
+        ui::MenuItem *item = addMenuItem(m_controls.visualMenu, choice.caption, mark);
+        if (mark == ui::MenuItem::Mark::Check)
+            m_schemeItems.append(item);
+        connect(item, &ui::MenuItem::triggered, this,
+                [this, item, scheme = choice.scheme] { chooseScheme(scheme, item); });
+        if (choice.atStart)
+            chooseScheme(choice.scheme, item);
+    }
 }
 
 void CountdownWindow::spin() {
-    hideNotice();
-    spinAll();
+    setNoticeVisible(false);
+    spinCells(m_controls.digitCells, m_draw);
 }
 
 void CountdownWindow::startAutoSpin() {
     // A tick that found the box empty or at 0 left the timer without an
     // interval, and only a tick sets it: switched on again, auto-spin takes
     // the box's interval now, so that it can come back.
-    if (m_autoSpinTimer->interval() > 0 || takeSpinInterval())
-        m_autoSpinTimer->setEnabled(true);
-    hideNotice();
+    if (m_controls.autoSpinTimer->interval() > 0 || takeSpinInterval())
+        m_controls.autoSpinTimer->setEnabled(true);
+    setNoticeVisible(false);
 }
 
 void CountdownWindow::autoSpinTick() {
@@ -48,90 +67,89 @@ void CountdownWindow::autoSpinTick() {
 }
 
 bool CountdownWindow::takeSpinInterval() {
-    const std::optional<int> interval = ui::intervalFromText(m_spinSpeedBox->text());
+    const QString text = m_controls.spinSpeedBox->text();
+    const std::optional<int> interval = ui::intervalFromText(text);
     if (!interval) {
-        m_autoSpinTimer->setEnabled(false);
-        showMessage(ui::intervalRefusal(QStringLiteral("Speed of Spins"), m_spinSpeedBox->text()) +
+        m_controls.autoSpinTimer->setEnabled(false);
+        showMessage(ui::intervalRefusal(QStringLiteral("Speed of Spins"), text) +
                     QStringLiteral("\nAuto-spin is off."));
         return false;
     }
-    m_autoSpinTimer->setInterval(*interval);
+    m_controls.autoSpinTimer->setInterval(*interval);
     return true;
 }
 
 void CountdownWindow::zero() {
-    hideNotice();
-    m_autoSpinTimer->setEnabled(false);
-    m_countdownTimer->setEnabled(false);
-    zeroAll(); // the counters keep their values until the next "Count down"
+    setNoticeVisible(false);
+    m_controls.autoSpinTimer->setEnabled(false);
+    m_controls.countdownTimer->setEnabled(false);
+    zeroCells(m_controls.digitCells); // the counters keep their values until the next "Count down"
 }
 
 void CountdownWindow::countDown() {
-    hideNotice();
+    setNoticeVisible(false);
     // The cells hold only the program's own text of 0 to 10.
-    m_countdown = {.hundreds = digitCells()[0]->text().toShort(),
-                   .tens = digitCells()[1]->text().toShort(),
-                   .units = digitCells()[2]->text().toShort()};
-    digitCells()[3]->setVisible(false);
-    digitCells()[4]->setVisible(false);
-    m_countdownTimer->setEnabled(true);
+    const ui::CellRow &cells = m_controls.digitCells;
+    m_countdown = {.hundreds = cells[0]->text().toShort(),
+                   .tens = cells[1]->text().toShort(),
+                   .units = cells[2]->text().toShort()};
+    cells[3]->setVisible(false);
+    cells[4]->setVisible(false);
+    m_controls.countdownTimer->setEnabled(true);
 }
 
-// Tests for zero before it lowers anything: a count from N shows 0 0 0
-// after N ticks and finishes at tick N + 1.
 void CountdownWindow::countdownTick() {
-    countDownUnits();
-}
-
-void CountdownWindow::countDownUnits() {
-    if (m_countdown.atZero()) {
+    if (m_countdown.tick() == core::Countdown::Tick::Finished)
         finishCountdown();
-        return;
-    }
-    if (core::lowerPlace(m_countdown.units) == core::Borrow::Yes)
-        countDownTens();
-    showCounters();
-}
-
-void CountdownWindow::countDownTens() {
-    if (core::lowerPlace(m_countdown.tens) == core::Borrow::Yes)
-        countDownHundreds();
-    showCounters();
-}
-
-void CountdownWindow::countDownHundreds() {
-    core::lowerHundreds(m_countdown.hundreds);
-    showCounters();
+    else
+        showCounters();
 }
 
 void CountdownWindow::finishCountdown() {
-    m_countdownTimer->setEnabled(false);
+    m_controls.countdownTimer->setEnabled(false);
     m_countdown = {};
     showCounters();
-    showNotice();
+    setNoticeVisible(true);
 }
 
 void CountdownWindow::showCounters() {
-    digitCells()[0]->setCaption(QString::number(m_countdown.hundreds));
-    digitCells()[1]->setCaption(QString::number(m_countdown.tens));
-    digitCells()[2]->setCaption(QString::number(m_countdown.units));
+    m_controls.digitCells[0]->setCaption(QString::number(m_countdown.hundreds));
+    m_controls.digitCells[1]->setCaption(QString::number(m_countdown.tens));
+    m_controls.digitCells[2]->setCaption(QString::number(m_countdown.units));
 }
 
 void CountdownWindow::showCells(const core::CellVisibility &shown) {
     for (std::size_t i = 0; i < shown.size(); ++i)
-        digitCells()[i]->setVisible(shown[i]);
+        m_controls.digitCells[i]->setVisible(shown[i]);
 }
 
-void CountdownWindow::chooseScheme(int index) {
-    const core::Scheme &scheme = m_schemes.choices[std::size_t(index)].effect;
-    m_display->setBackColor(scheme.frameBack);
-    for (ui::Label *cell : digitCells()) {
+void CountdownWindow::setNoticeVisible(bool visible) {
+    if (m_controls.completeNotice)
+        m_controls.completeNotice->setVisible(visible);
+}
+
+// At every change of the box, each keystroke included. A value the timer
+// cannot take is shown as refused and not applied: the countdown goes on, or
+// stays paused, at the interval it had.
+void CountdownWindow::applyCountdownSpeed() {
+    ui::TextBox *box = m_controls.countdownSpeedBox;
+    const std::optional<int> interval = ui::intervalFromText(box->text());
+    if (!interval) {
+        box->showRefusal(ui::intervalRefusal(QStringLiteral("Countdown Speed"), box->text()));
+        return;
+    }
+    box->clearRefusal();
+    m_controls.countdownTimer->setInterval(*interval);
+}
+
+void CountdownWindow::chooseScheme(const core::Scheme &scheme, ui::MenuItem *item) {
+    m_controls.display->setBackColor(scheme.frameBack);
+    for (ui::Label *cell : m_controls.digitCells) {
         cell->setBackColor(scheme.cellBack);
         cell->setForeColor(scheme.cellFore);
     }
-    if (m_schemes.checked)
-        for (qsizetype i = 0; i < m_schemeItems.size(); ++i)
-            m_schemeItems[i]->setChecked(i == index);
+    for (ui::MenuItem *schemeItem : std::as_const(m_schemeItems))
+        schemeItem->setChecked(schemeItem == item);
 }
 
-} // namespace vantorel
+} // namespace common

@@ -1,34 +1,68 @@
 #pragma once
 
-#include "digit_window.h"
-#include "window_parts.h"
+// The window of both countdown programs: "Spin", auto-spin at the interval in
+// the "Speed of Spins" box, "Zero", the three-digit countdown in the first
+// three cells, the Output menu and the Visual menu of the program's schemes.
+// corvane2's window also has the "Countdown Complete" notice and a box for the
+// countdown's speed; corvane's has neither, and leaves those controls out.
+
+#include "ui/window.h"
 
 #include "core/countdown.h"
+#include "core/draw.h"
+#include "core/output.h"
+#include "core/schemes.h"
 
 #include <span>
 
-namespace vantorel {
+namespace common {
 
-// The window of both countdown programs: "Spin", auto-spin at the interval
-// in "spinSpeedBox", "Zero", the three-digit countdown in the first three
-// cells, the Output menu and the Visual menu of the program's schemes. What
-// corvane2 adds, its notice and the countdown's speed box, is its own.
-class CountdownWindow : public DigitWindow {
+struct CountdownControls {
+    ui::Frame *display = nullptr;
+    ui::CellRow digitCells{};
+    ui::Label *completeNotice = nullptr; // none in corvane
+    ui::Shape *displayOutline = nullptr;
+    ui::Frame *controlPanel = nullptr;
+    ui::Shape *buttonRowOutline = nullptr;
+    ui::Button *countDownButton = nullptr;
+    ui::Button *spinButton = nullptr;
+    ui::Button *autoSpinButton = nullptr;
+    ui::Button *zeroButton = nullptr;
+    ui::Button *exitButton = nullptr;
+    ui::TextBox *countdownSpeedBox = nullptr; // none in corvane: its tick is fixed
+    ui::Label *millisecondsCaption = nullptr;
+    ui::Label *countdownSpeedCaption = nullptr;
+    ui::TextBox *spinSpeedBox = nullptr;
+    ui::Label *spinSpeedCaption = nullptr;
+    ui::Timer *autoSpinTimer = nullptr;
+    ui::Timer *countdownTimer = nullptr;
+    QMenu *outputMenu = nullptr;
+    QMenu *visualMenu = nullptr;
+};
+
+struct SchemeChoice {
+    std::string_view caption;
+    core::Scheme scheme;
+    bool atStart = false; // the window opens in it
+};
+
+// What makes a countdown program of the window: its description and its
+// Visual menu.
+struct CountdownProgram {
+    const ui::WindowDescription<CountdownControls> &description;
+    std::span<const SchemeChoice> schemes;
+    // A check item per scheme, the current one checked; otherwise plain items.
+    bool schemesChecked = false;
+};
+
+class CountdownWindow final : public ui::Window {
     Q_OBJECT
-protected:
-    struct Schemes {
-        std::span<const SchemeChoice> choices;
-        bool checked = false; // the current scheme carries the check mark
-    };
-    CountdownWindow(const ui::WindowDescription &description, Schemes schemes, core::Draw draw);
+public:
+    explicit CountdownWindow(const CountdownProgram &program,
+                             core::Draw draw = core::clockSeededDraw());
 
-    // The "Countdown Complete" notice, for a window that has one.
-    virtual void hideNotice() {}
-    virtual void showNotice() {}
-
-    ui::Timer *countdownTimer() const { return m_countdownTimer; }
-    // Paints the display in scheme number index of the Visual menu.
-    void chooseScheme(int index);
+    // The controls as built, for tests and benchmarks that drive the window.
+    const CountdownControls &controls() const { return m_controls; }
 
 private slots:
     void spin();
@@ -37,25 +71,24 @@ private slots:
     void zero();
     void countDown();
     void countdownTick();
+    void applyCountdownSpeed();
 
 private:
+    void addOutputMenu();
+    void addVisualMenu(const CountdownProgram &program);
     // A tick's first step: the wait until the next tick is taken from the
     // box. A value the timer cannot take stops auto-spin and says why.
     bool takeSpinInterval();
-    void countDownUnits();
-    void countDownTens();
-    void countDownHundreds();
     void finishCountdown();
     void showCounters();
     void showCells(const core::CellVisibility &shown);
+    void setNoticeVisible(bool visible);
+    void chooseScheme(const core::Scheme &scheme, ui::MenuItem *item);
 
-    ui::Frame *const m_display;
-    ui::TextBox *const m_spinSpeedBox;
-    ui::Timer *const m_autoSpinTimer;
-    ui::Timer *const m_countdownTimer;
-    const Schemes m_schemes;
-    const QList<ui::MenuItem *> m_schemeItems;
+    const CountdownControls m_controls;
+    const core::Draw m_draw;
+    QList<ui::MenuItem *> m_schemeItems;
     core::Countdown m_countdown;
 };
 
-} // namespace vantorel
+} // namespace common

@@ -1,18 +1,14 @@
 #pragma once
 
-// What the window descriptions of the programs have in common: the title,
-// the fonts, the digit cells and the Output menu.
+// What the windows of the programs have in common: the title, the fonts, the
+// digit cells, and the choices of the Output menu.
 
 #include "core/output.h"
-#include "core/schemes.h"
 #include "ui/window_description.h"
 
-#include <array>
-#include <cstddef>
-#include <span>
 #include <string_view>
 
-namespace vantorel {
+namespace common {
 
 inline constexpr std::string_view title =
     "Vantorel:        Drelmoth Software"
@@ -26,32 +22,20 @@ inline constexpr ui::Font boxFont{"Agency FB", 30};
 inline constexpr ui::Font captionFont{"MS Sans Serif", 17.25};
 
 // Digit cell number index + 1 of the display, "0" in the cell font.
-constexpr ui::Control digitCell(int index, int left, int top) {
-    return {.name = "digitCell",
+template<typename Controls> constexpr ui::Control<Controls> digitCell(int index, int left, int top) {
+    return {.handle = &Controls::digitCells,
             .index = index,
-            .kind = ui::Kind::Label,
-            .in = "display",
+            .in = &Controls::display,
             .twips = {left, top, 1935, 4935},
             .text = "0",
             .font = cellFont,
             .accessibleName = "Digit"};
 }
 
-// A menu item and what choosing it does.
-template<typename Effect> struct Choice {
+struct CellCountChoice {
     std::string_view caption;
-    Effect effect;
+    core::CellVisibility shown;
 };
-using CellCountChoice = Choice<core::CellVisibility>;
-using SchemeChoice = Choice<core::Scheme>;
-
-template<typename Effect, std::size_t N>
-constexpr std::array<std::string_view, N> captionsOf(const Choice<Effect> (&choices)[N]) {
-    std::array<std::string_view, N> captions{};
-    for (std::size_t i = 0; i < N; ++i)
-        captions[i] = choices[i].caption;
-    return captions;
-}
 
 // The Output menu of the countdown programs, top to bottom.
 inline constexpr CellCountChoice cellCountChoices[] = {
@@ -59,13 +43,5 @@ inline constexpr CellCountChoice cellCountChoices[] = {
     {"3 Numbers", core::output::three}, {"2 Numbers", core::output::two},
     {"1 Number", core::output::one},
 };
-inline constexpr auto cellCountCaptions = captionsOf(cellCountChoices);
 
-// The menu bar of the countdown windows: Output, then Visual with the
-// program's own schemes.
-constexpr std::array<ui::Menu, 2> countdownMenus(std::span<const std::string_view> schemeCaptions) {
-    return {
-        {{"outputMenu", "Output", cellCountCaptions}, {"visualMenu", "Visual", schemeCaptions}}};
-}
-
-} // namespace vantorel
+} // namespace common

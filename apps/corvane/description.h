@@ -1,16 +1,12 @@
 #pragma once
 
-#include "apps/common/window_parts.h"
+#include "apps/common/countdown_window.h"
 
 namespace corvane {
 
-// The window of the first countdown program.
-extern const ui::WindowDescription description;
-
-// The Visual menu, top to bottom; neither item is ever checked.
-inline constexpr vantorel::SchemeChoice schemeChoices[] = {
-    {"Normal", core::schemes::normal},
-    {"Negative", core::schemes::greenNegative},
-};
+// The first countdown program: the countdown window without a notice, its
+// countdown at a fixed 500 ms tick, and two colour schemes without check
+// marks. It opens in the desktop's control colours, which are Normal's.
+extern const common::CountdownProgram program;
 
 } // namespace corvane

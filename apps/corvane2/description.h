@@ -1,19 +1,12 @@
 #pragma once
 
-#include "apps/common/window_parts.h"
+#include "apps/common/countdown_window.h"
 
 namespace corvane2 {
 
-// The window of the full countdown display program.
-extern const ui::WindowDescription description;
-
-// The Visual menu, top to bottom.
-inline constexpr vantorel::SchemeChoice schemeChoices[] = {
-    {"Normal", core::schemes::normal},
-    {"Negative", core::schemes::negative},
-    {"Fluro", core::schemes::fluro},
-    {"grey", core::schemes::grey},
-};
-inline constexpr int fluro = 2; // the scheme the window opens in
+// The full countdown display program: the countdown window with its
+// "Countdown Complete" notice, a box for the countdown's speed, and four
+// colour schemes, opening in Fluro.
+extern const common::CountdownProgram program;
 
 } // namespace corvane2

@@ -1,7 +1,7 @@
-#include "main_window.h"
+#include "description.h"
 
 #include "ui/application.h"
 
 int main(int argc, char **argv) {
-    return ui::run<corvane2::MainWindow>(argc, argv);
+    return ui::run<common::CountdownWindow>(argc, argv, corvane2::program);
 }

@@ -6,12 +6,11 @@
 //
 // usage: soak_driver SECONDS
 
-#include "apps/corvane2/main_window.h"
+#include "apps/corvane2/description.h"
 #include "ui/application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -46,19 +45,14 @@ int main(int argc, char **argv) {
     const int seconds = std::atoi(argv[1]);
     QApplication app(argc, argv);
     ui::prepareApplication(soakVersion);
-    corvane2::MainWindow window;
+    common::CountdownWindow window(corvane2::program);
     QObject::connect(&window, &ui::Window::programEnded, &app, &QCoreApplication::quit);
     window.show();
-    const auto button = [&window](const char *name) {
-        return window.findChild<QPushButton *>(QLatin1String(name));
-    };
-    const auto box = [&window](const char *name) {
-        return window.findChild<QLineEdit *>(QLatin1String(name));
-    };
-    QPushButton *const spin = button("spinButton");
-    QPushButton *const countDown = button("countDownButton");
-    auto *const autoSpinTimer = window.findChild<ui::Timer *>(QStringLiteral("autoSpinTimer"));
-    auto *const countdownTimer = window.findChild<ui::Timer *>(QStringLiteral("countdownTimer"));
+    const common::CountdownControls &controls = window.controls();
+    QPushButton *const spin = controls.spinButton;
+    QPushButton *const countDown = controls.countDownButton;
+    ui::Timer *const autoSpinTimer = controls.autoSpinTimer;
+    ui::Timer *const countdownTimer = controls.countdownTimer;
 
     long spinTicks = 0;
     long countdownTicks = 0;
@@ -76,10 +70,10 @@ int main(int argc, char **argv) {
         }
     });
 
-    box("spinSpeedBox")->setText(QStringLiteral("1"));
-    box("countdownSpeedBox")->setText(QStringLiteral("1"));
+    controls.spinSpeedBox->setText(QStringLiteral("1"));
+    controls.countdownSpeedBox->setText(QStringLiteral("1"));
     spin->click();
-    button("autoSpinButton")->click();
+    controls.autoSpinButton->click();
     countDown->click();
 
     QElapsedTimer clock;
@@ -100,7 +94,7 @@ int main(int argc, char **argv) {
     long last = 0;
     QTimer::singleShot(seconds * 1000, &app, [&] {
         last = sample();
-        button("exitButton")->click(); // as the user leaves
+        controls.exitButton->click(); // as the user leaves
     });
     sampler.start();
     app.exec();

@@ -6,9 +6,9 @@
 
 #include "ui/fonts.h"
 
-#include "apps/corvane/main_window.h"
-#include "apps/corvane2/main_window.h"
-#include "apps/pallix/main_window.h"
+#include "apps/corvane/description.h"
+#include "apps/corvane2/description.h"
+#include "apps/pallix/batch_window.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,13 +22,19 @@ namespace {
 std::unique_ptr<ui::Window> open(const QString &program, const core::Draw &draw) {
     std::unique_ptr<ui::Window> window;
     if (program == "corvane2")
-        window = std::make_unique<corvane2::MainWindow>(draw);
+        window = std::make_unique<common::CountdownWindow>(corvane2::program, draw);
     else if (program == "corvane")
-        window = std::make_unique<corvane::MainWindow>(draw);
+        window = std::make_unique<common::CountdownWindow>(corvane::program, draw);
     else
-        window = std::make_unique<pallix::MainWindow>(draw);
+        window = std::make_unique<pallix::BatchWindow>(draw);
     window->show();
     return window;
+}
+
+// The countdown window's timers; none in the batch window.
+const common::CountdownControls *countdownControls(const QWidget *window) {
+    const auto *countdown = qobject_cast<const common::CountdownWindow *>(window);
+    return countdown ? &countdown->controls() : nullptr;
 }
 
 bool noticeShown(const QWidget *window) {
@@ -42,9 +48,12 @@ QString state(const QWidget *window) {
     QStringList seen{digits(window), shown(window)};
     if (noticeShown(window))
         seen.append("notice");
-    for (const char *name : {"autoSpinTimer", "countdownTimer"})
-        if (timer(window, name) && timer(window, name)->isTicking())
-            seen.append(QString::fromLatin1(name).remove("Timer"));
+    if (const common::CountdownControls *controls = countdownControls(window)) {
+        if (controls->autoSpinTimer->isTicking())
+            seen.append("autoSpin");
+        if (controls->countdownTimer->isTicking())
+            seen.append("countdown");
+    }
     // A refusal: a message, or a tinted box whose tool tip says why.
     const auto *message = window->findChild<QMessageBox *>();
     const auto *box = find<QLineEdit>(window, "Countdown Speed");
@@ -152,9 +161,10 @@ private slots:
         auto window = open(program, ScriptedDraw{{draws.begin(), draws.end()}}.draw());
         for (const QString &action : actions.split('|')) {
             if (action.startsWith("tick"))
-                tick(window.get(), "countdownTimer", qMax(1, action.section('*', 1).toInt()));
+                tick(countdownControls(window.get())->countdownTimer,
+                     qMax(1, action.section('*', 1).toInt()));
             else if (action == "auto")
-                tick(window.get(), "autoSpinTimer");
+                tick(countdownControls(window.get())->autoSpinTimer);
             else if (action.contains('='))
                 type(window.get(), action.section('=', 0, 0), action.section('=', 1));
             else if (action.contains("Number"))
@@ -272,7 +282,7 @@ private:
     // The background and digit colour that the display and all five cells
     // wear; invalid when they differ.
     static QPair<QColor, QColor> wornColours(const QWidget *window) {
-        const QPalette display = window->findChild<ui::Frame *>("display")->palette();
+        const QPalette display = countdownControls(window)->display->palette();
         const QPair<QColor, QColor> worn{display.color(QPalette::Window),
                                          cells(window)[0]->palette().color(QPalette::WindowText)};
         for (ui::Label *cell : cells(window))

@@ -4,6 +4,7 @@
 // boxes found by the labels that name them, menu items chosen by caption,
 // and what the user sees read back from the cells.
 
+#include "core/cells.h"
 #include "core/draw.h"
 #include "ui/controls.h"
 #include "ui/timer.h"
@@ -51,7 +52,7 @@ inline void choose(const QMainWindow *window, const QString &menu, const QString
 
 inline std::vector<ui::Label *> cells(const QWidget *window) {
     std::vector<ui::Label *> found;
-    for (int i = 1; i <= 5; ++i)
+    for (std::size_t i = 1; i <= core::cellCount; ++i)
         found.push_back(find<ui::Label>(window, QStringLiteral("Digit %1").arg(i)));
     return found;
 }
@@ -72,16 +73,11 @@ inline QString shown(const QWidget *window) {
     return pattern;
 }
 
-inline ui::Timer *timer(const QWidget *window, const char *name) {
-    return window->findChild<ui::Timer *>(QLatin1String(name));
-}
-
 // A tick without the wait; only a timer that is ticking can tick.
-inline void tick(const QWidget *window, const char *name, int times = 1) {
-    ui::Timer *found = timer(window, name);
-    QVERIFY(found && found->isTicking());
+inline void tick(ui::Timer *timer, int times = 1) {
+    QVERIFY(timer->isTicking());
     for (int i = 0; i < times; ++i)
-        emit found->timeout();
+        emit timer->timeout();
 }
 
 // Draws the values given, in turn, then 1s; counts every draw.

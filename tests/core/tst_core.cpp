@@ -128,22 +128,22 @@ private slots:
         QVERIFY(chiSquare(counts, expected, cells) < 27.88);
     }
 
-    // Each tick that does not stop lowers 100 h + 10 t + u by exactly one,
-    // a place at 10 included, until 0 0 0.
+    // Each tick that does not finish lowers 100 h + 10 t + u by exactly one,
+    // a place at 10 included, until 0 0 0; the tick after that finishes and
+    // leaves 0 0 0.
     void countdownLowersByOne() {
         for (std::int16_t h = 0; h <= 10; ++h) {
             for (std::int16_t t = 0; t <= 10; ++t) {
                 for (std::int16_t u = 0; u <= 10; ++u) {
                     core::Countdown count{h, t, u};
-                    for (int expected = 100 * h + 10 * t + u; expected > 0; --expected) {
-                        QVERIFY(!count.atZero());
-                        if (core::lowerPlace(count.units) == core::Borrow::Yes &&
-                            core::lowerPlace(count.tens) == core::Borrow::Yes)
-                            core::lowerHundreds(count.hundreds);
-                        if (100 * count.hundreds + 10 * count.tens + count.units != expected - 1)
+                    for (int expected = 100 * h + 10 * t + u - 1; expected >= 0; --expected) {
+                        if (count.tick() != core::Countdown::Tick::Lowered ||
+                            100 * count.hundreds + 10 * count.tens + count.units != expected ||
+                            count.hundreds < 0 || count.tens < 0 || count.units < 0)
                             QFAIL(qPrintable(QStringLiteral("%1 %2 %3").arg(h).arg(t).arg(u)));
                     }
-                    QVERIFY(count.atZero());
+                    QCOMPARE(count.tick(), core::Countdown::Tick::Finished);
+                    QVERIFY(count.hundreds == 0 && count.tens == 0 && count.units == 0);
                 }
             }
         }

@@ -20,36 +20,50 @@ using namespace ui;
 
 namespace {
 
+struct TestControls {
+    Frame *panel = nullptr;
+    Label *hidden = nullptr;
+    CellRow cells{};
+    Button *first = nullptr;
+    Button *second = nullptr;
+    Button *third = nullptr;
+    Label *back = nullptr;
+    Label *front = nullptr;
+    TextBox *box = nullptr;
+    Label *boxCaption = nullptr;
+    Timer *ticker = nullptr;
+    QMenu *menu = nullptr;
+};
+using C = TestControls;
+
 constexpr Font italic{"", 12, false, true};
 // clang-format off
-constexpr Control controls[] = {
-    {.name = "panel", .kind = Kind::Frame, .twips = {0, 0, 6000, 3000}},
-    {.name = "hidden", .kind = Kind::Label, .in = "panel", .twips = {0, 2400, 600, 300}, .visible = false},
-    {.name = "cell", .index = 1, .kind = Kind::Label, .in = "panel", .twips = {3000, 0, 600, 600}, .accessibleName = "Cell"},
-    {.name = "first", .kind = Kind::Button, .in = "panel", .twips = {0, 900, 1500, 450}, .text = "First"},
-    {.name = "second", .kind = Kind::Button, .in = "panel", .twips = {1500, 900, 1500, 450}, .text = "Second"},
-    {.name = "third", .kind = Kind::Button, .in = "panel", .twips = {2100, 300, 1500, 450}, .text = "Third"},
-    {.name = "back", .kind = Kind::Label, .in = "panel", .twips = {750, 0, 1500, 600}, .text = "Back"},
-    {.name = "front", .kind = Kind::Label, .in = "panel", .twips = {0, 0, 1500, 600}, .text = "Front", .font = italic, .align = Align::Centre},
-    {.name = "box", .kind = Kind::TextBox, .in = "panel", .twips = {0, 1500, 1500, 450}, .maxLength = 3, .namedBy = "boxCaption"},
-    {.name = "boxCaption", .kind = Kind::Label, .in = "panel", .twips = {1500, 1500, 1500, 450}, .text = "Box"},
+constexpr Control<C> controls[] = {
+    {.handle = &C::panel, .twips = {0, 0, 6000, 3000}},
+    {.handle = &C::hidden, .in = &C::panel, .twips = {0, 2400, 600, 300}, .visible = false},
+    {.handle = &C::cells, .index = 1, .in = &C::panel, .twips = {3000, 0, 600, 600}, .accessibleName = "Cell"},
+    {.handle = &C::first, .in = &C::panel, .twips = {0, 900, 1500, 450}, .text = "First"},
+    {.handle = &C::second, .in = &C::panel, .twips = {1500, 900, 1500, 450}, .text = "Second"},
+    {.handle = &C::third, .in = &C::panel, .twips = {2100, 300, 1500, 450}, .text = "Third"},
+    {.handle = &C::back, .in = &C::panel, .twips = {750, 0, 1500, 600}, .text = "Back"},
+    {.handle = &C::front, .in = &C::panel, .twips = {0, 0, 1500, 600}, .text = "Front", .font = italic, .align = Align::Centre},
+    {.handle = &C::box, .in = &C::panel, .twips = {0, 1500, 1500, 450}, .maxLength = 3, .namedBy = &C::boxCaption},
+    {.handle = &C::boxCaption, .in = &C::panel, .twips = {1500, 1500, 1500, 450}, .text = "Box"},
 };
 // clang-format on
-constexpr std::string_view tabOrder[] = {"second", "box", "first", "third"};
-constexpr TimerRow timers[] = {{.name = "ticker", .interval = 5}};
-constexpr std::string_view items[] = {"One", "Two"};
-constexpr Menu menus[] = {{.name = "menu", .caption = "Menu", .items = items}};
+constexpr TabStop<C> tabOrder[] = {&C::second, &C::box, &C::first, &C::third};
+constexpr TimerRow<C> timers[] = {{.handle = &C::ticker, .interval = 5}};
+constexpr Menu<C> menus[] = {{.handle = &C::menu, .caption = "Menu"}};
 // clang-format off
-constexpr WindowDescription description{.title = "Test", .clientWidth = 6000, .clientHeight = 3000,
+constexpr WindowDescription<C> description{.title = "Test", .clientWidth = 6000, .clientHeight = 3000,
     .controls = controls, .tabOrder = tabOrder, .timers = timers, .menus = menus};
 // clang-format on
 
 class TestWindow : public Window {
 public:
-    TestWindow() : Window(description) {}
-    using Window::control;
+    TestWindow() : Window(description), controls(build(description)) {}
     using Window::showMessage;
-    using Window::timer;
+    const TestControls controls;
 };
 
 } // namespace
@@ -64,23 +78,23 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.centralWidget()->size(), QSize(400, 200));
-        auto *front = window.control<Label>("front");
+        auto *front = window.controls.front;
         QVERIFY(front->font().italic());
         QCOMPARE(front->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-        QVERIFY(window.control<Label>("hidden")->isHidden());
+        QVERIFY(window.controls.hidden->isHidden());
         // Later rows lie in front; buttons lie in front of every label, even
         // of labels listed after them.
-        auto *panel = window.control<Frame>("panel");
+        auto *panel = window.controls.panel;
         QVERIFY(panel->frameWidth() > 0);
         QCOMPARE(panel->childAt(75, 20), front);
-        QCOMPARE(panel->childAt(145, 30), window.control<QWidget>("third"));
-        QCOMPARE(window.control<Label>("cell2")->accessibleName(), QStringLiteral("Cell 2"));
-        QCOMPARE(window.control<TextBox>("box")->accessibleName(), QStringLiteral("Box"));
-        QCOMPARE(window.control<Label>("boxCaption")->buddy(), window.control<QWidget>("box"));
+        QCOMPARE(panel->childAt(145, 30), window.controls.third);
+        QCOMPARE(window.controls.cells[1]->accessibleName(), QStringLiteral("Cell 2"));
+        QCOMPARE(window.controls.box->accessibleName(), QStringLiteral("Box"));
+        QCOMPARE(window.controls.boxCaption->buddy(), window.controls.box);
         // Tab follows the description's order, from the first in it.
-        const QStringList expected{"second", "box", "first", "third", "second"};
-        for (const QString &name : expected) {
-            QCOMPARE(QApplication::focusWidget()->objectName(), name);
+        const TestControls &c = window.controls;
+        for (QWidget *expected : std::initializer_list<QWidget *>{c.second, c.box, c.first, c.third, c.second}) {
+            QCOMPARE(QApplication::focusWidget(), expected);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
     }
@@ -105,8 +119,9 @@ private slots:
         TestWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QSignalSpy clicked(window.control<Button>("first"), &QPushButton::clicked);
-        QWidget *target = window.control<QWidget>(focus.toStdString());
+        QSignalSpy clicked(window.controls.first, &QPushButton::clicked);
+        QWidget *target = focus == "box" ? static_cast<QWidget *>(window.controls.box)
+                                         : window.controls.first;
         target->setFocus();
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(clicked.size(), clicks);
@@ -137,7 +152,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, after);
         TestWindow window;
-        auto *box = window.control<TextBox>("box");
+        auto *box = window.controls.box;
         box->setText(before);
         box->setCursorPosition(qMin(1, int(before.size())));
         if (!pasted.isEmpty()) {
@@ -233,13 +248,13 @@ private slots:
         TestWindow window;
         window.show();
         QSignalSpy ended(&window, &Window::programEnded);
-        window.timer("ticker")->setEnabled(true);
+        window.controls.ticker->setEnabled(true);
         window.showMessage(QStringLiteral("Refused"));
         auto *message = window.findChild<QMessageBox *>();
         QVERIFY(message->isVisible() && !message->isModal());
         window.close();
         QCOMPARE(ended.size(), 1);
-        QVERIFY(!window.timer("ticker")->isTicking());
+        QVERIFY(!window.controls.ticker->isTicking());
         QVERIFY(!message->isVisible() && !window.isVisible());
     }
 

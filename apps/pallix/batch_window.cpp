@@ -1,6 +1,6 @@
-#include "main_window.h"
+#include "batch_window.h"
 
-#include "description.h"
+#include "apps/common/digit_cells.h"
 
 #include "core/conversions.h"
 
@@ -26,35 +26,34 @@ QString batchRefusal(const QString &text) {
 
 } // namespace
 
-MainWindow::MainWindow(core::Draw draw)
-    : DigitWindow(description, std::move(draw)),
-      m_spinCountBox(control<ui::TextBox>("spinCountBox")) {
-    connect(control<ui::Button>("spinButton"), &QPushButton::clicked, this, &MainWindow::spin);
-    connect(control<ui::Button>("autoSpinButton"), &QPushButton::clicked, this,
-            &MainWindow::spinBatch);
-    connect(control<ui::Button>("clearButton"), &QPushButton::clicked, this, &MainWindow::clear);
+BatchWindow::BatchWindow(core::Draw draw)
+    : ui::Window(description), m_controls(build(description)), m_draw(std::move(draw)) {
+    connect(m_controls.spinButton, &QPushButton::clicked, this, &BatchWindow::spin);
+    connect(m_controls.autoSpinButton, &QPushButton::clicked, this, &BatchWindow::spinBatch);
+    connect(m_controls.clearButton, &QPushButton::clicked, this, &BatchWindow::clear);
+    connect(m_controls.exitButton, &QPushButton::clicked, this, &BatchWindow::endProgram);
 }
 
-void MainWindow::spin() {
-    spinAll();
+void BatchWindow::spin() {
+    common::spinCells(m_controls.digitCells, m_draw);
 }
 
 // The whole batch runs inside this handler without yielding: the window is
 // repainted once, after it returns, and shows the last spin only.
-void MainWindow::spinBatch() {
-    const std::optional<std::int16_t> total = spinsAsked(m_spinCountBox->text());
+void BatchWindow::spinBatch() {
+    const std::optional<std::int16_t> total = spinsAsked(m_controls.spinCountBox->text());
     if (!total) {
         // Ending the program over a mistyped count would help no one: refuse
         // the batch and say what the box takes.
-        showMessage(batchRefusal(m_spinCountBox->text()));
+        showMessage(batchRefusal(m_controls.spinCountBox->text()));
         return;
     }
     for (std::int16_t spins = 0; spins < *total; ++spins)
-        spinAll();
+        common::spinCells(m_controls.digitCells, m_draw);
 }
 
-void MainWindow::clear() {
-    zeroAll();
+void BatchWindow::clear() {
+    common::zeroCells(m_controls.digitCells);
 }
 
 } // namespace pallix
