@@ -21,7 +21,8 @@ void prepareApplication(const VersionRecord &record);
 int runWindow(QApplication &app, Window &window);
 
 // Runs the program with a window of type W, made from the arguments given.
-template<typename W, typename... Args> int run(int argc, char **argv, const Args &...windowArguments) {
+template<typename W, typename... Args>
+int run(int argc, char **argv, const Args &...windowArguments) {
     const QStringList arguments = argumentList(argc, argv);
     if (const std::optional<int> status = answerCommandLine(arguments, programVersion))
         return *status;

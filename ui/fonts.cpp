@@ -13,8 +13,8 @@ namespace ui {
 namespace {
 
 // Given a family it does not have, Qt asks fontconfig for fallbacks each time
-// a font of it is made, an eighth of a start's instructions. The stand-in is
-// found here, once a font.
+// a font of it is made, which costs a start more than its goal allows (make
+// bench). The stand-in is found here, once a font.
 QString installedFamily(const QString &family) {
     static const QStringList installed = QFontDatabase::families();
     if (installed.contains(family, Qt::CaseInsensitive))

@@ -99,12 +99,11 @@ template<typename Controls> Window::Look Window::lookOf(const Control<Controls> 
     QString name = toQString(row.accessibleName);
     if (row.index >= 0)
         name += QLatin1Char(' ') + QString::number(row.index + 1);
-    return {row.twips,     toQString(row.text), row.font,      row.align, row.visible,
+    return {row.twips,      toQString(row.text), row.font,      row.align, row.visible,
             row.backColour, row.foreColour,      row.maxLength, name};
 }
 
-template<typename Controls>
-Controls Window::build(const WindowDescription<Controls> &description) {
+template<typename Controls> Controls Window::build(const WindowDescription<Controls> &description) {
     Controls controls{};
     QList<QWidget *> created;
     for (const Control<Controls> &row : description.controls) {
@@ -128,7 +127,8 @@ Controls Window::build(const WindowDescription<Controls> &description) {
 
     QList<QWidget *> tabOrder;
     for (const TabStop<Controls> &stop : description.tabOrder)
-        tabOrder.append(std::visit([&](auto member) -> QWidget * { return controls.*member; }, stop));
+        tabOrder.append(
+            std::visit([&](auto member) -> QWidget * { return controls.*member; }, stop));
     stackAndOrder(created, tabOrder);
 
     for (const TimerRow<Controls> &row : description.timers)

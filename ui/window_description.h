@@ -55,13 +55,13 @@ enum class Align { Left, Centre };
 // The member a control is built into; its type says the kind of control. A
 // cell of the CellRow is chosen by the row's index.
 template<typename Controls>
-using Handle = std::variant<Frame *Controls::*, Label *Controls::*, CellRow Controls::*,
-                            Button *Controls::*, TextBox *Controls::*, Shape *Controls::*>;
+using Handle = std::variant<Frame * Controls::*, Label * Controls::*, CellRow Controls::*,
+                            Button * Controls::*, TextBox * Controls::*, Shape * Controls::*>;
 
 template<typename Controls> struct Control {
     Handle<Controls> handle;
-    int index = -1;                    // the cell, for a CellRow
-    Frame *Controls::*in = nullptr;    // the container; none for the window itself
+    int index = -1;                 // the cell, for a CellRow
+    Frame *Controls::*in = nullptr; // the container; none for the window itself
     Twips twips{};
     std::string_view text{};
     std::optional<Font> font{};
@@ -77,7 +77,8 @@ template<typename Controls> struct Control {
     std::string_view accessibleName{};
 };
 
-template<typename Controls> using TabStop = std::variant<Button *Controls::*, TextBox *Controls::*>;
+template<typename Controls>
+using TabStop = std::variant<Button * Controls::*, TextBox * Controls::*>;
 
 template<typename Controls> struct TimerRow {
     Timer *Controls::*handle;

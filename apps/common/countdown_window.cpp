@@ -19,8 +19,7 @@ CountdownWindow::CountdownWindow(const CountdownProgram &program, core::Draw dra
     connect(m_controls.countDownButton, &QPushButton::clicked, this, &CountdownWindow::countDown);
     connect(m_controls.exitButton, &QPushButton::clicked, this, &CountdownWindow::endProgram);
     connect(m_controls.autoSpinTimer, &ui::Timer::timeout, this, &CountdownWindow::autoSpinTick);
-    connect(m_controls.countdownTimer, &ui::Timer::timeout, this,
-            &CountdownWindow::countdownTick);
+    connect(m_controls.countdownTimer, &ui::Timer::timeout, this, &CountdownWindow::countdownTick);
     if (m_controls.countdownSpeedBox)
         connect(m_controls.countdownSpeedBox, &QLineEdit::textChanged, this,
                 &CountdownWindow::applyCountdownSpeed);

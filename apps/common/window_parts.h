@@ -22,7 +22,8 @@ inline constexpr ui::Font boxFont{"Agency FB", 30};
 inline constexpr ui::Font captionFont{"MS Sans Serif", 17.25};
 
 // Digit cell number index + 1 of the display, "0" in the cell font.
-template<typename Controls> constexpr ui::Control<Controls> digitCell(int index, int left, int top) {
+template<typename Controls>
+constexpr ui::Control<Controls> digitCell(int index, int left, int top) {
     return {.handle = &Controls::digitCells,
             .index = index,
             .in = &Controls::display,

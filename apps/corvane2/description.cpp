@@ -42,8 +42,8 @@ constexpr Control<C> controls[] = {
 // clang-format on
 
 constexpr TabStop<C> tabOrder[] = {
-    &C::spinButton,   &C::countDownButton, &C::countdownSpeedBox, &C::spinSpeedBox,
-    &C::zeroButton,   &C::autoSpinButton,  &C::exitButton,
+    &C::spinButton, &C::countDownButton, &C::countdownSpeedBox, &C::spinSpeedBox,
+    &C::zeroButton, &C::autoSpinButton,  &C::exitButton,
 };
 
 constexpr TimerRow<C> timers[] = {

@@ -93,7 +93,8 @@ private slots:
         QCOMPARE(window.controls.boxCaption->buddy(), window.controls.box);
         // Tab follows the description's order, from the first in it.
         const TestControls &c = window.controls;
-        for (QWidget *expected : std::initializer_list<QWidget *>{c.second, c.box, c.first, c.third, c.second}) {
+        for (QWidget *expected :
+             std::initializer_list<QWidget *>{c.second, c.box, c.first, c.third, c.second}) {
             QCOMPARE(QApplication::focusWidget(), expected);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
@@ -120,8 +121,8 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy clicked(window.controls.first, &QPushButton::clicked);
-        QWidget *target = focus == "box" ? static_cast<QWidget *>(window.controls.box)
-                                         : window.controls.first;
+        QWidget *target =
+            focus == "box" ? static_cast<QWidget *>(window.controls.box) : window.controls.first;
         target->setFocus();
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(clicked.size(), clicks);
