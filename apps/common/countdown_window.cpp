@@ -1,10 +1,17 @@
 #include "countdown_window.h"
 
-#include "ui/interval.h"
+#include "core/conversions.h"
 
 #include <utility>
 
 namespace vantorel {
+
+QString intervalRefusal(const QString &boxName, const QString &text) {
+    return QStringLiteral("%1: \"%2\" is not an interval the timer can take.\n"
+                          "Type a whole number of milliseconds from 0 to %3.")
+        .arg(boxName, text)
+        .arg(core::maxInterval);
+}
 
 CountdownWindow::CountdownWindow(const ui::WindowDescription &description, Schemes schemes,
                                  core::Draw draw)
@@ -37,26 +44,31 @@ void CountdownWindow::startAutoSpin() {
     // A tick that found the box empty or at 0 left the timer without an
     // interval, and only a tick sets it: switched on again, auto-spin takes
     // the box's interval now, so that it can come back.
-    if (m_autoSpinTimer->interval() > 0 || takeSpinInterval())
+    if (m_autoSpinTimer->interval() > 0) {
         m_autoSpinTimer->setEnabled(true);
+    } else if (const std::optional<std::int32_t> interval = readSpinInterval()) {
+        m_autoSpinTimer->setInterval(*interval);
+        m_autoSpinTimer->setEnabled(true);
+    }
     hideNotice();
 }
 
 void CountdownWindow::autoSpinTick() {
-    if (takeSpinInterval())
+    if (const std::optional<std::int32_t> interval = readSpinInterval()) {
+        m_autoSpinTimer->setInterval(*interval);
         spin();
+    }
 }
 
-bool CountdownWindow::takeSpinInterval() {
-    const std::optional<int> interval = ui::intervalFromText(m_spinSpeedBox->text());
+std::optional<std::int32_t> CountdownWindow::readSpinInterval() {
+    const std::optional<std::int32_t> interval =
+        core::intervalFromText(m_spinSpeedBox->text().toStdU16String());
     if (!interval) {
         m_autoSpinTimer->setEnabled(false);
-        showMessage(ui::intervalRefusal(QStringLiteral("Speed of Spins"), m_spinSpeedBox->text()) +
+        showMessage(intervalRefusal(QStringLiteral("Speed of Spins"), m_spinSpeedBox->text()) +
                     QStringLiteral("\nAuto-spin is off."));
-        return false;
     }
-    m_autoSpinTimer->setInterval(*interval);
-    return true;
+    return interval;
 }
 
 void CountdownWindow::zero() {

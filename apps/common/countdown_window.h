@@ -9,6 +9,9 @@
 
 namespace vantorel {
 
+// The message that names the box whose interval was refused, and the range.
+QString intervalRefusal(const QString &boxName, const QString &text);
+
 // The window of both countdown programs: "Spin", auto-spin at the interval
 // in "spinSpeedBox", "Zero", the three-digit countdown in the first three
 // cells, the Output menu and the Visual menu of the program's schemes. What
@@ -39,9 +42,9 @@ private slots:
     void countdownTick();
 
 private:
-    // A tick's first step: the wait until the next tick is taken from the
-    // box. A value the timer cannot take stops auto-spin and says why.
-    bool takeSpinInterval();
+    // The interval in the box; empty when the timer cannot take it, and then
+    // auto-spin is off and a message says why.
+    std::optional<std::int32_t> readSpinInterval();
     void countDownUnits();
     void countDownTens();
     void countDownHundreds();

@@ -2,7 +2,7 @@
 
 #include "description.h"
 
-#include "ui/interval.h"
+#include "core/conversions.h"
 
 #include <utility>
 
@@ -28,10 +28,11 @@ void MainWindow::showNotice() {
 // cannot take is shown as refused and not applied: the countdown goes on, or
 // stays paused, at the interval it had.
 void MainWindow::applyCountdownSpeed() {
-    const std::optional<int> interval = ui::intervalFromText(m_countdownSpeedBox->text());
+    const std::optional<std::int32_t> interval =
+        core::intervalFromText(m_countdownSpeedBox->text().toStdU16String());
     if (!interval) {
-        m_countdownSpeedBox->showRefusal(
-            ui::intervalRefusal(QStringLiteral("Countdown Speed"), m_countdownSpeedBox->text()));
+        m_countdownSpeedBox->showRefusal(vantorel::intervalRefusal(
+            QStringLiteral("Countdown Speed"), m_countdownSpeedBox->text()));
         return;
     }
     m_countdownSpeedBox->clearRefusal();

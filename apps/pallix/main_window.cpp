@@ -10,13 +10,6 @@
 namespace pallix {
 namespace {
 
-// The spins a batch makes for the box's text: its leading number rounded to
-// a whole number (0 or less makes none). Empty beyond 32767.
-std::optional<std::int16_t> spinsAsked(const QString &text) {
-    const std::optional<double> number = core::leadingNumber(text.toStdString());
-    return number ? core::roundToInt16(*number) : std::nullopt;
-}
-
 QString batchRefusal(const QString &text) {
     return QStringLiteral("Number of Spins: \"%1\" is more spins than one batch can make.\n"
                           "Type a number of spins up to %2. No spin was made.")
@@ -42,7 +35,8 @@ void MainWindow::spin() {
 // The whole batch runs inside this handler without yielding: the window is
 // repainted once, after it returns, and shows the last spin only.
 void MainWindow::spinBatch() {
-    const std::optional<std::int16_t> total = spinsAsked(m_spinCountBox->text());
+    const std::optional<std::int16_t> total =
+        core::spinCountFromText(m_spinCountBox->text().toStdU16String());
     if (!total) {
         // Ending the program over a mistyped count would help no one: refuse
         // the batch and say what the box takes.
