@@ -4,17 +4,19 @@
 
 #include "core/conversions.h"
 
-#include <limits>
 #include <utility>
 
 namespace pallix {
 namespace {
 
+// A batch makes up to 32767 spins, a number the box's three characters
+// cannot hold: the message says what the user can type instead.
 QString batchRefusal(const QString &text) {
-    return QStringLiteral("Number of Spins: \"%1\" is more spins than one batch can make.\n"
-                          "Type a number of spins up to %2. No spin was made.")
-        .arg(text)
-        .arg(std::numeric_limits<std::int16_t>::max());
+    return QStringLiteral("Number of Spins: \"%1\" is more spins than one batch can make. "
+                          "No spin was made.\n"
+                          "The box holds three characters: type up to 999 spins as they are, "
+                          "and more with an exponent, up to 3e4 for 30000.")
+        .arg(text);
 }
 
 } // namespace
