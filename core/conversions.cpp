@@ -1,8 +1,11 @@
 #include "conversions.h"
 
+#include <unicode/uchar.h>
+#include <unicode/utf16.h>
+
 #include <charconv>
 #include <cmath>
-#include <limits>
+#include <string>
 
 namespace core {
 namespace {
@@ -34,11 +37,9 @@ long long magnitude(std::string_view mantissa, long long exponent) {
     return (first < point ? place : place + 1) + exponent;
 }
 
-} // namespace
-
 // Hand-written around std::from_chars, which alone would also read "inf",
 // "nan" and hexadecimal, and refuse a leading '+'.
-std::optional<double> leadingNumber(std::string_view text) {
+std::optional<double> asciiLeadingNumber(std::string_view text) {
     std::size_t start = text.find_first_not_of(" \t");
     if (start == std::string_view::npos)
         return 0.0;
@@ -74,12 +75,56 @@ std::optional<double> leadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+// The text as the ASCII a number is read from, up to the first character
+// that cannot be part of one. The character properties are ICU's, so they
+// follow the Unicode version of the system rather than a table of our own.
+std::string asAscii(std::u16string_view text) {
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        UChar32 c;
+        U16_NEXT(text.data(), i, text.size(), c);
+        if (u_charType(c) == U_FORMAT_CHAR) // zero-width spaces and joiners, marks, soft hyphens
+            continue;
+        if (u_isblank(c)) { // tab and every space separator, the no-break ones included
+            ascii += ' ';
+        } else if (u_charType(c) == U_DECIMAL_DIGIT_NUMBER) {
+            ascii += char('0' + u_charDigitValue(c));
+        } else if (c < 0x80) {
+            ascii += char(c);
+        } else {
+            ascii += '?'; // ends any number
+            break;
+        }
+    }
+    return ascii;
+}
+
+} // namespace
+
+std::optional<double> leadingNumber(std::u16string_view text) {
+    return asciiLeadingNumber(asAscii(text));
+}
+
 std::optional<std::int16_t> roundToInt16(double value) {
     return roundTo<std::int16_t>(value);
 }
 
 std::optional<std::int32_t> roundToInt32(double value) {
     return roundTo<std::int32_t>(value);
+}
+
+std::optional<std::int32_t> intervalFromText(std::u16string_view text) {
+    const std::optional<double> number = leadingNumber(text);
+    const std::optional<std::int32_t> interval = number ? roundToInt32(*number) : std::nullopt;
+    if (!interval || *interval < 0)
+        return std::nullopt;
+    return interval;
+}
+
+std::optional<std::int16_t> spinCountFromText(std::u16string_view text) {
+    const std::optional<double> number = leadingNumber(text);
+    return number ? roundToInt16(*number) : std::nullopt;
 }
 
 } // namespace core

@@ -17,7 +17,7 @@ fi
 
 clang++ -std=c++20 -O2 -g -I. \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    fuzz/fuzz_conversions.cpp fuzz/conversions_check.cpp core/conversions.cpp \
+    fuzz/fuzz_conversions.cpp fuzz/conversions_check.cpp core/conversions.cpp -licuuc \
     -o "$out/fuzz_conversions"
 
 cp -n fuzz/corpus/* "$out/corpus/" 2>/dev/null || true

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev libfontconfig-dev
+    # Unicode character properties for reading typed numbers (core/conversions.cpp).
+    libicu-dev
     # Benchmarks (make bench): Google Benchmark, and callgrind for instruction counts.
     libbenchmark-dev valgrind
     # Free stand-ins for the fonts the windows name (see ui/fonts.cpp).

@@ -14,14 +14,12 @@ namespace ui {
 class Timer : public QObject {
     Q_OBJECT
 public:
-    static constexpr int maxInterval = 2147483647;
-
     explicit Timer(QObject *parent = nullptr);
 
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     int interval() const { return m_interval; }
-    // The caller checks the range 0 to maxInterval; a negative value is refused.
+    // A negative value is refused.
     void setInterval(int milliseconds);
 
     // Whether ticks are being delivered.

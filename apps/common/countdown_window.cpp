@@ -3,11 +3,23 @@
 #include "digit_cells.h"
 #include "window_parts.h"
 
-#include "ui/interval.h"
+#include "core/conversions.h"
 
 #include <utility>
 
 namespace common {
+
+namespace {
+
+// The message that names the box whose interval was refused, and the range.
+QString intervalRefusal(const QString &boxName, const QString &text) {
+    return QStringLiteral("%1: \"%2\" is not an interval the timer can take.\n"
+                          "Type a whole number of milliseconds from 0 to %3.")
+        .arg(boxName, text)
+        .arg(core::maxInterval);
+}
+
+} // namespace
 
 CountdownWindow::CountdownWindow(const CountdownProgram &program, core::Draw draw)
     : ui::Window(program.description), m_controls(build(program.description)),
@@ -55,27 +67,31 @@ void CountdownWindow::startAutoSpin() {
     // A tick that found the box empty or at 0 left the timer without an
     // interval, and only a tick sets it: switched on again, auto-spin takes
     // the box's interval now, so that it can come back.
-    if (m_controls.autoSpinTimer->interval() > 0 || takeSpinInterval())
+    if (m_controls.autoSpinTimer->interval() > 0) {
         m_controls.autoSpinTimer->setEnabled(true);
+    } else if (const std::optional<std::int32_t> interval = readSpinInterval()) {
+        m_controls.autoSpinTimer->setInterval(*interval);
+        m_controls.autoSpinTimer->setEnabled(true);
+    }
     setNoticeVisible(false);
 }
 
 void CountdownWindow::autoSpinTick() {
-    if (takeSpinInterval())
+    if (const std::optional<std::int32_t> interval = readSpinInterval()) {
+        m_controls.autoSpinTimer->setInterval(*interval);
         spin();
+    }
 }
 
-bool CountdownWindow::takeSpinInterval() {
+std::optional<std::int32_t> CountdownWindow::readSpinInterval() {
     const QString text = m_controls.spinSpeedBox->text();
-    const std::optional<int> interval = ui::intervalFromText(text);
+    const std::optional<std::int32_t> interval = core::intervalFromText(text.toStdU16String());
     if (!interval) {
         m_controls.autoSpinTimer->setEnabled(false);
-        showMessage(ui::intervalRefusal(QStringLiteral("Speed of Spins"), text) +
+        showMessage(intervalRefusal(QStringLiteral("Speed of Spins"), text) +
                     QStringLiteral("\nAuto-spin is off."));
-        return false;
     }
-    m_controls.autoSpinTimer->setInterval(*interval);
-    return true;
+    return interval;
 }
 
 void CountdownWindow::zero() {
@@ -132,9 +148,10 @@ void CountdownWindow::setNoticeVisible(bool visible) {
 // stays paused, at the interval it had.
 void CountdownWindow::applyCountdownSpeed() {
     ui::TextBox *box = m_controls.countdownSpeedBox;
-    const std::optional<int> interval = ui::intervalFromText(box->text());
+    const std::optional<std::int32_t> interval =
+        core::intervalFromText(box->text().toStdU16String());
     if (!interval) {
-        box->showRefusal(ui::intervalRefusal(QStringLiteral("Countdown Speed"), box->text()));
+        box->showRefusal(intervalRefusal(QStringLiteral("Countdown Speed"), box->text()));
         return;
     }
     box->clearRefusal();

@@ -76,9 +76,9 @@ private slots:
 private:
     void addOutputMenu();
     void addVisualMenu(const CountdownProgram &program);
-    // A tick's first step: the wait until the next tick is taken from the
-    // box. A value the timer cannot take stops auto-spin and says why.
-    bool takeSpinInterval();
+    // The interval in the box; empty when the timer cannot take it, and then
+    // auto-spin is off and a message says why.
+    std::optional<std::int32_t> readSpinInterval();
     void finishCountdown();
     void showCounters();
     void showCells(const core::CellVisibility &shown);

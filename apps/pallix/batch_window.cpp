@@ -4,24 +4,19 @@
 
 #include "core/conversions.h"
 
-#include <limits>
 #include <utility>
 
 namespace pallix {
 namespace {
 
-// The spins a batch makes for the box's text: its leading number rounded to
-// a whole number (0 or less makes none). Empty beyond 32767.
-std::optional<std::int16_t> spinsAsked(const QString &text) {
-    const std::optional<double> number = core::leadingNumber(text.toStdString());
-    return number ? core::roundToInt16(*number) : std::nullopt;
-}
-
+// A batch makes up to 32767 spins, a number the box's three characters
+// cannot hold: the message says what the user can type instead.
 QString batchRefusal(const QString &text) {
-    return QStringLiteral("Number of Spins: \"%1\" is more spins than one batch can make.\n"
-                          "Type a number of spins up to %2. No spin was made.")
-        .arg(text)
-        .arg(std::numeric_limits<std::int16_t>::max());
+    return QStringLiteral("Number of Spins: \"%1\" is more spins than one batch can make. "
+                          "No spin was made.\n"
+                          "The box holds three characters: type up to 999 spins as they are, "
+                          "and more with an exponent, up to 3e4 for 30000.")
+        .arg(text);
 }
 
 } // namespace
@@ -41,7 +36,8 @@ void BatchWindow::spin() {
 // The whole batch runs inside this handler without yielding: the window is
 // repainted once, after it returns, and shows the last spin only.
 void BatchWindow::spinBatch() {
-    const std::optional<std::int16_t> total = spinsAsked(m_controls.spinCountBox->text());
+    const std::optional<std::int16_t> total =
+        core::spinCountFromText(m_controls.spinCountBox->text().toStdU16String());
     if (!total) {
         // Ending the program over a mistyped count would help no one: refuse
         // the batch and say what the box takes.

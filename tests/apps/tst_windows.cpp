@@ -260,6 +260,10 @@ private slots:
         click(window.get(), "Auto- Spinner");
         QTEST(*script.count, "draws");
         QTEST(state(window.get()), "state");
+        // A refusal says how a count beyond the box's three characters is
+        // typed, as the "largest" row types it.
+        if (const auto *message = window->findChild<QMessageBox *>())
+            QVERIFY(message->text().contains(QStringLiteral("3e4")));
     }
 
     // No button's caption is cut off.

@@ -1,5 +1,5 @@
-// The rules without a window: typed text as a number, rounding, the draw and
-// its statistics, and the countdown's borrow.
+// The rules without a window: typed text as a number, an interval and a
+// count, rounding, the draw and its statistics, and the countdown's borrow.
 
 #include "core/conversions.h"
 #include "core/countdown.h"
@@ -41,14 +41,49 @@ private slots:
         QTest::addRow("many_digits_small") << "100e-400" << 0.0;
         QTest::addRow("long_fraction_small") << "0." + QString(400, '0') + "1e50" << 0.0;
         QTest::addRow("huge_exponent_small") << "1e-99999999999999999999" << 0.0;
+        // Read as shown: digits of every script, blanks of every kind,
+        // invisible characters as nothing.
+        QTest::addRow("full_width_digits") << "３００" << 300.0;
+        QTest::addRow("arabic_indic_digits") << "٣٠٠" << 300.0;
+        QTest::addRow("devanagari_fraction_exponent") << "-१.५e२" << -150.0;
+        QTest::addRow("digits_beyond_16_bits") << "\U0001D7D3\U0001D7CE" << 50.0;
+        QTest::addRow("no_break_space_before") << "\u00A042" << 42.0;
+        QTest::addRow("ideographic_space_before") << "\u3000\u3000-7" << -7.0;
+        QTest::addRow("no_break_space_inside_ends") << "1\u00A0000" << 1.0;
+        QTest::addRow("invisible_characters_inside") << "\uFEFF1\u200B0\u00AD00" << 1000.0;
     }
     void leadingNumber() {
         QFETCH(QString, text);
         QFETCH(double, expected);
-        const std::optional<double> number = core::leadingNumber(text.toStdString());
+        const std::optional<double> number = core::leadingNumber(text.toStdU16String());
         QCOMPARE(number.has_value(), !std::isnan(expected));
         if (number)
             QCOMPARE(*number, expected);
+    }
+
+    // What a box's text means as a timer's wait and as a batch's spins.
+    void boxReadings_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("interval"); // -1: refused
+        QTest::addColumn<int>("spins");    // 99999: refused
+        // clang-format off
+        QTest::addRow("whole") << "1001" << 1001 << 1001;
+        QTest::addRow("rounded") << "2.6" << 3 << 3;
+        QTest::addRow("negative") << "-5" << -1 << -5;
+        QTest::addRow("beyond_16_bits") << "4e4" << 40000 << 99999;
+        QTest::addRow("below_16_bits") << "-4e4" << -1 << 99999;
+        QTest::addRow("largest") << "2147483647" << 2147483647 << 99999;
+        QTest::addRow("beyond_32_bits") << "9e9" << -1 << 99999;
+        QTest::addRow("beyond_double") << "9e999" << -1 << 99999;
+        // clang-format on
+    }
+    void boxReadings() {
+        QFETCH(QString, text);
+        QFETCH(int, interval);
+        QFETCH(int, spins);
+        QCOMPARE(core::intervalFromText(text.toStdU16String()).value_or(-1), interval);
+        const std::optional<std::int16_t> count = core::spinCountFromText(text.toStdU16String());
+        QCOMPARE(count ? int(*count) : 99999, spins);
     }
 
     void rounding_data() {

@@ -1,13 +1,12 @@
 // The window layer: a window built from a small description of its own, the
-// controls' behaviour at the keyboard and on screen, timers, the reading of
-// intervals, the command line and the choice of display.
+// controls' behaviour at the keyboard and on screen, timers, the command line
+// and the choice of display.
 
 #include "ui/application.h"
 #include "ui/command_line.h"
 #include "ui/controls.h"
 #include "ui/display.h"
 #include "ui/fonts.h"
-#include "ui/interval.h"
 #include "ui/window.h"
 
 #include <QApplication>
@@ -221,26 +220,6 @@ private slots:
         timer.setEnabled(true);
         timer.setInterval(0);
         QVERIFY(!timer.isTicking());
-    }
-
-    void intervalFromText_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("interval"); // -1: refused
-        // clang-format off
-        QTest::addRow("whole") << "1001" << 1001;
-        QTest::addRow("number_then_letters") << "1001ms" << 1001;
-        QTest::addRow("rounded") << "2.6" << 3;
-        QTest::addRow("no_number") << "abc" << 0;
-        QTest::addRow("negative") << "-5" << -1;
-        QTest::addRow("largest") << "2147483647" << 2147483647;
-        QTest::addRow("beyond_32_bits") << "9e9" << -1;
-        QTest::addRow("beyond_double") << "9e999" << -1;
-        // clang-format on
-    }
-    void intervalFromText() {
-        QFETCH(QString, text);
-        QFETCH(int, interval);
-        QCOMPARE(ui::intervalFromText(text).value_or(-1), interval);
     }
 
     // The close box ends the program as "Exit" does: every timer stops and
