@@ -1,6 +1,9 @@
 #include "countdown_window.h"
 
+#include "ui/colours.h"
 #include "ui/interval.h"
+
+#include <QEvent>
 
 #include <utility>
 
@@ -123,15 +126,17 @@ void CountdownWindow::showCells(const core::CellVisibility &shown) {
 }
 
 void CountdownWindow::chooseScheme(int index) {
-    const core::Scheme &scheme = m_schemes.choices[std::size_t(index)].effect;
-    m_display->setBackColor(scheme.frameBack);
-    for (ui::Label *cell : digitCells()) {
-        cell->setBackColor(scheme.cellBack);
-        cell->setForeColor(scheme.cellFore);
-    }
+    m_scheme = m_schemes.choices[std::size_t(index)].effect;
+    ui::showScheme(m_scheme, m_display, digitCells());
     if (m_schemes.checked)
         for (qsizetype i = 0; i < m_schemeItems.size(); ++i)
             m_schemeItems[i]->setChecked(i == index);
+}
+
+void CountdownWindow::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        ui::showScheme(m_scheme, m_display, digitCells());
+    DigitWindow::changeEvent(event);
 }
 
 } // namespace vantorel

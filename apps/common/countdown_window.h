@@ -30,6 +30,9 @@ protected:
     // Paints the display in scheme number index of the Visual menu.
     void chooseScheme(int index);
 
+    // A new palette (the desktop turned dark, say) shows the scheme anew.
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void spin();
     void startAutoSpin();
@@ -55,6 +58,9 @@ private:
     ui::Timer *const m_countdownTimer;
     const Schemes m_schemes;
     const QList<ui::MenuItem *> m_schemeItems;
+    // Until one is chosen, the window wears the desktop's control colours,
+    // which are Normal's.
+    core::Scheme m_scheme = core::schemes::normal;
     core::Countdown m_countdown;
 };
 
