@@ -20,6 +20,7 @@ struct Rgb {
     std::uint8_t red;
     std::uint8_t green;
     std::uint8_t blue;
+    friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
 constexpr bool isSystemColour(Colour colour) {
@@ -33,6 +34,23 @@ constexpr Rgb directRgb(Colour colour) {
     return {static_cast<std::uint8_t>(colour & 0xFF),
             static_cast<std::uint8_t>((colour >> 8) & 0xFF),
             static_cast<std::uint8_t>((colour >> 16) & 0xFF)};
+}
+
+// The system colours as a desktop usually has them, and as the programs'
+// colour schemes are meant to look: black button text, white highlighted
+// text, and a light grey button face, the one of Qt's own default palette.
+constexpr Rgb usualRgb(Colour colour) {
+    if (!isSystemColour(colour))
+        return directRgb(colour);
+    switch (colour) {
+    case SystemColour::MenuText:
+    case SystemColour::ButtonText:
+        return {0x00, 0x00, 0x00};
+    case SystemColour::HighlightText:
+        return {0xFF, 0xFF, 0xFF};
+    default:
+        return {0xEF, 0xEF, 0xEF};
+    }
 }
 
 } // namespace core

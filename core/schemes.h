@@ -13,6 +13,20 @@ struct Scheme {
     Colour cellFore;
 };
 
+// A scheme as it is shown.
+struct SchemeColours {
+    Rgb frameBack;
+    Rgb cellBack;
+    Rgb cellFore;
+    friend constexpr bool operator==(const SchemeColours &, const SchemeColours &) = default;
+};
+
+// The scheme in the desktop's colours where they keep its digits readable
+// against their background; otherwise all of it, frame and cells, in the
+// usual colours, so that it looks as it is meant to. A scheme that is meant
+// to be pale (grey) stays pale.
+SchemeColours readableColours(const Scheme &scheme, const SchemeColours &desktop);
+
 namespace schemes {
 inline constexpr Colour green = 0x0000'FF00;
 

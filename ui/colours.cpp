@@ -1,5 +1,7 @@
 #include "colours.h"
 
+#include "controls.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -34,10 +36,23 @@ QColor systemColour(int index) {
     }
 }
 
-void setRole(QWidget *widget, QPalette::ColorRole role, core::Colour colour) {
+void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
     QPalette palette = widget->palette();
-    palette.setColor(role, resolveColour(colour));
+    palette.setColor(role, colour);
     widget->setPalette(palette);
+}
+
+void setBack(QWidget *widget, const QColor &colour) {
+    widget->setAutoFillBackground(true);
+    setRole(widget, QPalette::Window, colour);
+}
+
+core::Rgb toRgb(const QColor &colour) {
+    return {std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())};
+}
+
+QColor toQColor(core::Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 } // namespace
@@ -45,17 +60,27 @@ void setRole(QWidget *widget, QPalette::ColorRole role, core::Colour colour) {
 QColor resolveColour(core::Colour colour) {
     if (core::isSystemColour(colour))
         return systemColour(core::systemColourIndex(colour));
-    const core::Rgb rgb = core::directRgb(colour);
-    return QColor(rgb.red, rgb.green, rgb.blue);
+    return toQColor(core::directRgb(colour));
 }
 
 void setBackColor(QWidget *widget, core::Colour colour) {
-    widget->setAutoFillBackground(true);
-    setRole(widget, QPalette::Window, colour);
+    setBack(widget, resolveColour(colour));
 }
 
 void setForeColor(QWidget *widget, core::Colour colour) {
-    setRole(widget, QPalette::WindowText, colour);
+    setRole(widget, QPalette::WindowText, resolveColour(colour));
+}
+
+void showScheme(const core::Scheme &scheme, QWidget *frame, std::span<Label *const> cells) {
+    const core::SchemeColours desktop{toRgb(resolveColour(scheme.frameBack)),
+                                      toRgb(resolveColour(scheme.cellBack)),
+                                      toRgb(resolveColour(scheme.cellFore))};
+    const core::SchemeColours shown = core::readableColours(scheme, desktop);
+    setBack(frame, toQColor(shown.frameBack));
+    for (Label *cell : cells) {
+        setBack(cell, toQColor(shown.cellBack));
+        setRole(cell, QPalette::WindowText, toQColor(shown.cellFore));
+    }
 }
 
 } // namespace ui

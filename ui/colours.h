@@ -1,13 +1,18 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/schemes.h"
 
 #include <QColor>
 #include <QPalette>
 
+#include <span>
+
 class QWidget;
 
 namespace ui {
+
+class Label;
 
 // A direct colour as it is; a system colour from the application's palette
 // at the moment of the call, so it follows the desktop's settings.
@@ -16,5 +21,11 @@ QColor resolveColour(core::Colour colour);
 // Paints a widget's background (and makes it opaque) or its text.
 void setBackColor(QWidget *widget, core::Colour colour);
 void setForeColor(QWidget *widget, core::Colour colour);
+
+// Shows a colour scheme on a frame and the cells in it, resolved as a whole
+// from the application's palette: in the desktop's colours where they keep
+// the digits readable, otherwise in the usual desktop colours. Shown again
+// after the palette changes, it follows the new one.
+void showScheme(const core::Scheme &scheme, QWidget *frame, std::span<Label *const> cells);
 
 } // namespace ui

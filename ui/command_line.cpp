@@ -5,6 +5,10 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace ui {
 namespace {
 
@@ -42,6 +46,20 @@ QString helpText(const VersionRecord &record) {
         .arg(program, toQString(record.summary), toQString(record.usage));
 }
 
+// Standard output may be a full disk or a closed pipe: a text that did not
+// get there is an error with status 1, said on standard error.
+int writeOut(const QString &program, const QString &text) {
+    const QByteArray bytes = text.toUtf8();
+    if (std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout) ==
+            std::size_t(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return 0;
+    QTextStream(stderr) << program
+                        << ": write error: " << QString::fromLocal8Bit(std::strerror(errno))
+                        << '\n';
+    return 1;
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(const QStringList &arguments, const VersionRecord &record) {
@@ -74,14 +92,10 @@ std::optional<int> answerCommandLine(const QStringList &arguments, const Version
                             << " --help' for more information.\n";
         return 2;
     }
-    if (parser.isSet(help)) {
-        QTextStream(stdout) << helpText(record);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        QTextStream(stdout) << program << ' ' << toQString(record.version) << '\n';
-        return 0;
-    }
+    if (parser.isSet(help))
+        return writeOut(program, helpText(record));
+    if (parser.isSet(version))
+        return writeOut(program, program + ' ' + toQString(record.version) + '\n');
     return std::nullopt;
 }
 

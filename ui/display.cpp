@@ -38,26 +38,70 @@ QString whatToDo(const QString &program) {
         .arg(program);
 }
 
-// While the application connects: Qt names the display it could not open in
-// a warning, says it could not load its platform plugin, then ends the
-// program with a fatal error that blames the installation. After the first
-// warning, all of it becomes one line and status 1.
+QString whatToDoOnWayland(const QString &program) {
+    return QStringLiteral(" Start %1 inside a desktop session, or set WAYLAND_DISPLAY or DISPLAY "
+                          "to a display that is running.")
+        .arg(program);
+}
+
+// While the application starts its platform, Qt names in a warning the
+// display it could not open or the platform it could not find or load, then
+// ends the program with a fatal error that blames the installation. All of
+// it becomes one line and status 1, as does a platform's own fatal error.
 QString watchedProgram;
 QString unopenedDisplay;
+QString missingPlatform;
+QString unloadedPlatform;
 QtMessageHandler previousHandler = nullptr;
+
+// The platform in the first quotes of one of Qt's messages.
+QString quotedName(const QString &message) {
+    return message.section(QLatin1Char('"'), 1, 1);
+}
+
+QString oneLine(const QString &fatal) {
+    const QString program = watchedProgram;
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (missingPlatform == QLatin1String("wayland"))
+        return QStringLiteral("%1: cannot open Wayland display %2 without Qt's Wayland platform "
+                              "plugin. Install Debian's package qt6-wayland, or set DISPLAY to "
+                              "an X display that is running.")
+            .arg(program, wayland);
+    if (!missingPlatform.isNull()) {
+        static const QRegularExpression available(QStringLiteral("platform plugins are: (.*)\\."));
+        return QStringLiteral("%1: there is no platform \"%2\"; the platforms available are %3.")
+            .arg(program, missingPlatform, available.match(fatal).captured(1));
+    }
+    if (unloadedPlatform == QLatin1String("wayland"))
+        return QStringLiteral("%1: cannot open Wayland display %2.").arg(program, wayland) +
+               whatToDoOnWayland(program);
+    if (!unloadedPlatform.isNull())
+        return QStringLiteral("%1: the platform \"%2\" could not start.")
+            .arg(program, unloadedPlatform);
+    if (!unopenedDisplay.isNull())
+        return QStringLiteral("%1: cannot open display %2.").arg(program, unopenedDisplay) +
+               whatToDo(program);
+    // A platform's own reason, such as a device it did not find.
+    return QStringLiteral("%1: cannot start: %2").arg(program, fatal.trimmed().section('\n', 0, 0));
+}
 
 void watchConnection(QtMsgType type, const QMessageLogContext &context, const QString &message) {
     static const QString couldNotConnect = QStringLiteral("could not connect to display");
+    const bool failed =
+        !unopenedDisplay.isNull() || !missingPlatform.isNull() || !unloadedPlatform.isNull();
     if (type == QtWarningMsg && message.startsWith(couldNotConnect)) {
         unopenedDisplay = message.mid(couldNotConnect.size()).trimmed();
-        return;
-    }
-    if (unopenedDisplay.isNull()) {
-        previousHandler(type, context, message);
+    } else if (type == QtWarningMsg &&
+               message.startsWith(QLatin1String("Could not find the Qt platform plugin"))) {
+        missingPlatform = quotedName(message);
+    } else if (type == QtWarningMsg &&
+               message.startsWith(QLatin1String("Could not load the Qt platform plugin"))) {
+        unloadedPlatform = quotedName(message);
     } else if (type == QtFatalMsg) {
-        QTextStream(stderr) << watchedProgram << ": cannot open display " << unopenedDisplay << '.'
-                            << whatToDo(watchedProgram) << Qt::endl;
+        QTextStream(stderr) << oneLine(message) << Qt::endl;
         std::_Exit(1);
+    } else if (!failed) {
+        previousHandler(type, context, message);
     }
 }
 
@@ -89,8 +133,10 @@ std::optional<QString> chooseDisplay(const QStringList &arguments, const Version
         qputenv("QT_QPA_PLATFORM", "xcb");
         return std::nullopt;
     }
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "wayland");
         return std::nullopt;
+    }
     return QStringLiteral("%1: no display to open (DISPLAY is not set).").arg(programName(record)) +
            whatToDo(programName(record));
 }
@@ -106,10 +152,14 @@ void stopWatchingDisplayConnection() {
 
 void keepOffTaskbar([[maybe_unused]] QWidget *window) {
 #ifdef VANTOREL_XCB
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    // Other platforms may offer X's native interface with no connection
+    // behind it (offscreen does).
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
-    xcb_connection_t *connection = x11->connection();
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
     const auto [state, skipTaskbar, skipPager] = atoms(
         connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
     const std::array states{skipTaskbar, skipPager};

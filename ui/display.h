@@ -17,12 +17,13 @@ namespace ui {
 // Chooses the platform before the application is made. Where the user named
 // none (-platform, QT_QPA_PLATFORM), an X display is preferred whenever there
 // is one, also on a Wayland session, since only X lets a window ask to stay
-// off the task bar. Returns the one line to tell the user when there is no
-// display to open.
+// off the task bar; otherwise Wayland where there is a Wayland display. Returns the one line to
+// tell the user when there is no display to open.
 std::optional<QString> chooseDisplay(const QStringList &arguments, const VersionRecord &record);
 
-// Around the making of the application: a display that does not answer ends
-// the program with one line that names it, and status 1. Checking it
+// Around the making of the application: a display that does not answer, or
+// a platform that is not there or cannot start, ends the program with one
+// line that names it, and status 1. Checking it
 // beforehand would cost a connection of its own, a thirtieth of a start.
 void watchDisplayConnection(const VersionRecord &record);
 void stopWatchingDisplayConnection();

@@ -3,7 +3,11 @@
 #include "digit_cells.h"
 #include "window_parts.h"
 
+#include "ui/colours.h"
+
 #include "core/conversions.h"
+
+#include <QEvent>
 
 #include <utility>
 
@@ -159,13 +163,16 @@ void CountdownWindow::applyCountdownSpeed() {
 }
 
 void CountdownWindow::chooseScheme(const core::Scheme &scheme, ui::MenuItem *item) {
-    m_controls.display->setBackColor(scheme.frameBack);
-    for (ui::Label *cell : m_controls.digitCells) {
-        cell->setBackColor(scheme.cellBack);
-        cell->setForeColor(scheme.cellFore);
-    }
+    m_scheme = scheme;
+    ui::showScheme(m_scheme, m_controls.display, m_controls.digitCells);
     for (ui::MenuItem *schemeItem : std::as_const(m_schemeItems))
         schemeItem->setChecked(schemeItem == item);
+}
+
+void CountdownWindow::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        ui::showScheme(m_scheme, m_controls.display, m_controls.digitCells);
+    ui::Window::changeEvent(event);
 }
 
 } // namespace common

@@ -64,6 +64,10 @@ public:
     // The controls as built, for tests and benchmarks that drive the window.
     const CountdownControls &controls() const { return m_controls; }
 
+protected:
+    // A new palette (the desktop turned dark, say) shows the scheme anew.
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void spin();
     void startAutoSpin();
@@ -88,6 +92,9 @@ private:
     const CountdownControls m_controls;
     const core::Draw m_draw;
     QList<ui::MenuItem *> m_schemeItems;
+    // Until one is chosen, the window wears the desktop's control colours,
+    // which are Normal's.
+    core::Scheme m_scheme = core::schemes::normal;
     core::Countdown m_countdown;
 };
 

@@ -4,6 +4,7 @@
 
 #include "user.h"
 
+#include "core/contrast.h"
 #include "ui/fonts.h"
 
 #include "apps/corvane/description.h"
@@ -64,6 +65,28 @@ QString state(const QWidget *window) {
     if (box && !box->toolTip().isEmpty())
         seen.append("why");
     return seen.join(' ');
+}
+
+// A dark desktop, as qt6ct's "darker" colours paint it.
+QPalette darkPalette() {
+    QPalette dark(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x20, 0x20)); // button, window
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::HighlightedText, QColor(0xF9, 0xF9, 0xF9));
+    return dark;
+}
+
+// The application's palette for one test, and the one it had afterwards.
+struct DesktopPalette {
+    explicit DesktopPalette(const QPalette &palette) { QApplication::setPalette(palette); }
+    ~DesktopPalette() { QApplication::setPalette(before); }
+    const QPalette before = QApplication::palette();
+};
+
+double contrast(const QColor &one, const QColor &other) {
+    return core::contrastRatio(
+        {std::uint8_t(one.red()), std::uint8_t(one.green()), std::uint8_t(one.blue())},
+        {std::uint8_t(other.red()), std::uint8_t(other.green()), std::uint8_t(other.blue())});
 }
 
 QList<qint16> values(std::initializer_list<int> list) {
@@ -192,26 +215,33 @@ private slots:
         QCOMPARE(state(window.get()), "0 0 0 0 0 11100");
     }
 
-    // Each scheme colours the display and every cell, hidden ones too; in
-    // corvane2 the chosen scheme alone carries the check mark.
+    // Each scheme colours the display and every cell, hidden ones too, with
+    // digits that can be read on a light or a dark desktop; in corvane2 the
+    // chosen scheme alone carries the check mark.
     void schemes_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("schemes");
-        QTest::addRow("corvane2") << "corvane2"
-                                  << QStringList{"Normal", "Negative", "Fluro", "grey"};
-        QTest::addRow("corvane") << "corvane" << QStringList{"Normal", "Negative"};
+        QTest::addColumn<bool>("dark");
+        const QStringList corvane2{"Normal", "Negative", "Fluro", "grey"};
+        QTest::addRow("corvane2") << "corvane2" << corvane2 << false;
+        QTest::addRow("corvane") << "corvane" << QStringList{"Normal", "Negative"} << false;
+        QTest::addRow("corvane2_dark") << "corvane2" << corvane2 << true;
+        QTest::addRow("corvane_dark") << "corvane" << QStringList{"Normal", "Negative"} << true;
     }
     void schemes() {
         QFETCH(QString, program);
         QFETCH(QStringList, schemes);
+        QFETCH(bool, dark);
+        const DesktopPalette palette(dark ? darkPalette() : QApplication::palette());
         auto window = open(program, core::clockSeededDraw());
         const QPalette desktop = QApplication::palette();
         const bool corvane2 = program == "corvane2";
+        const auto greenOnBlack = qMakePair(QColor(Qt::black), QColor(Qt::green));
         // corvane2 opens in Fluro, corvane in the desktop's control colours.
-        QCOMPARE(wornColours(window.get()),
-                 corvane2 ? qMakePair(desktop.color(QPalette::ButtonText), QColor(Qt::green))
-                          : qMakePair(desktop.color(QPalette::Button),
-                                      desktop.color(QPalette::ButtonText)));
+        QCOMPARE(wornColours(window.get()), corvane2
+                                                ? greenOnBlack
+                                                : qMakePair(desktop.color(QPalette::Button),
+                                                            desktop.color(QPalette::ButtonText)));
         QCOMPARE(checkedItems(window.get()), corvane2 ? "Fluro" : "");
         QCOMPARE(window->menuBar()->actions().size(), 2); // Output and Visual
         QSet<QString> seen;
@@ -220,16 +250,33 @@ private slots:
             choose(window.get(), "Visual", scheme);
             choose(window.get(), "Output", "5 Numbers");
             const auto [back, fore] = wornColours(window.get());
-            QVERIFY(back.isValid() && back != fore);
+            QVERIFY(back.isValid());
+            if (scheme != "grey") // pale by design, as the light desktop paints it
+                QVERIFY2(contrast(back, fore) >= core::readableContrast, qPrintable(scheme));
+            else if (!dark)
+                QCOMPARE(qMakePair(back, fore),
+                         qMakePair(desktop.color(QPalette::Button),
+                                   desktop.color(QPalette::HighlightedText)));
             seen.insert(back.name() + fore.name());
             QCOMPARE(checkedItems(window.get()), corvane2 ? scheme : "");
         }
         QCOMPARE(seen.size(), schemes.size());
         choose(window.get(), "Visual", schemes.last()); // chosen again, it stays checked
         QCOMPARE(checkedItems(window.get()), corvane2 ? schemes.last() : "");
-        if (!corvane2) // corvane's Negative: green digits on the button-text colour
-            QCOMPARE(wornColours(window.get()),
-                     qMakePair(desktop.color(QPalette::ButtonText), QColor(Qt::green)));
+        if (!corvane2) // corvane's Negative: green digits on black
+            QCOMPARE(wornColours(window.get()), greenOnBlack);
+    }
+
+    // A new palette shows the current scheme anew: the one chosen, or the
+    // desktop's control colours a window opened in.
+    void paletteChange() {
+        const auto corvane = open("corvane", core::clockSeededDraw());
+        const auto corvane2 = open("corvane2", core::clockSeededDraw());
+        choose(corvane2.get(), "Visual", "Normal");
+        const DesktopPalette dark(darkPalette()); // the news arrives through the event loop
+        for (const ui::Window *window : {corvane.get(), corvane2.get()})
+            QTRY_COMPARE_WITH_TIMEOUT(
+                wornColours(window), qMakePair(QColor(0x42, 0x42, 0x45), QColor(Qt::white)), 20000);
     }
 
     // A batch makes as many spins as the box says, five draws each, and

@@ -1,9 +1,11 @@
 // The rules without a window: typed text as a number, an interval and a
-// count, rounding, the draw and its statistics, and the countdown's borrow.
+// count, rounding, the draw and its statistics, the countdown's tick, and
+// readable scheme colours.
 
 #include "core/conversions.h"
 #include "core/countdown.h"
 #include "core/draw.h"
+#include "core/schemes.h"
 
 #include <QTest>
 
@@ -182,6 +184,28 @@ private slots:
                 }
             }
         }
+    }
+
+    // A scheme keeps the desktop's colours while its digits stand out from
+    // their background by 3:1 or more; below that all of it takes the usual
+    // colours (Fluro: green on black).
+    void readableColours_data() {
+        QTest::addColumn<uint>("fore");
+        QTest::addColumn<uint>("back");
+        QTest::addColumn<bool>("kept");
+        QTest::addRow("green_on_white") << 0x0000'FF00u << 0x00FF'FFFFu << false;
+        QTest::addRow("just_below_three") << 0x0059'5959u << 0u << false;
+        QTest::addRow("just_above_three") << 0x005A'5A5Au << 0u << true;
+        QTest::addRow("dark_on_light_kept") << 0u << 0x005A'5A5Au << true;
+    }
+    void readableColours() {
+        QFETCH(uint, fore);
+        QFETCH(uint, back);
+        QFETCH(bool, kept);
+        const core::SchemeColours desktop{core::directRgb(back), core::directRgb(back),
+                                          core::directRgb(fore)};
+        const core::SchemeColours usual{{0, 0, 0}, {0, 0, 0}, {0, 0xFF, 0}};
+        QVERIFY(core::readableColours(core::schemes::fluro, desktop) == (kept ? desktop : usual));
     }
 
 private:
