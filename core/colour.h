@@ -1,56 +1,45 @@
 #pragma once
 
-// Colours as the window descriptions give them: 0x00BBGGRR for a direct
-// colour, 0x800000NN for the desktop's system colour number NN.
+// Colours as the window descriptions give them: a direct colour, or one of
+// the desktop's colours named by its role, which the user's settings give.
 
 #include <cstdint>
+#include <variant>
 
 namespace core {
 
-using Colour = std::uint32_t;
-
-namespace SystemColour {
-inline constexpr Colour MenuText = 0x8000'0007;
-inline constexpr Colour HighlightText = 0x8000'000E;
-inline constexpr Colour ButtonFace = 0x8000'000F;
-inline constexpr Colour ButtonText = 0x8000'0012;
-} // namespace SystemColour
-
 struct Rgb {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
     friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
-constexpr bool isSystemColour(Colour colour) {
-    return (colour & 0xFF00'0000) == 0x8000'0000;
-}
-constexpr int systemColourIndex(Colour colour) {
-    return static_cast<int>(colour & 0xFF);
+// A direct colour written as 0xRRGGBB, the way #RRGGBB reads.
+constexpr Rgb rgb(std::uint32_t rrggbb) {
+    return {std::uint8_t(rrggbb >> 16), std::uint8_t(rrggbb >> 8), std::uint8_t(rrggbb)};
 }
 
-constexpr Rgb directRgb(Colour colour) {
-    return {static_cast<std::uint8_t>(colour & 0xFF),
-            static_cast<std::uint8_t>((colour >> 8) & 0xFF),
-            static_cast<std::uint8_t>((colour >> 16) & 0xFF)};
-}
+enum class SystemColour { MenuText, HighlightText, ButtonFace, ButtonText };
 
-// The system colours as a desktop usually has them, and as the programs'
-// colour schemes are meant to look: black button text, white highlighted
-// text, and a light grey button face, the one of Qt's own default palette.
-constexpr Rgb usualRgb(Colour colour) {
-    if (!isSystemColour(colour))
-        return directRgb(colour);
-    switch (colour) {
+using Colour = std::variant<Rgb, SystemColour>;
+
+// The desktop's colours as a desktop usually has them, and as the programs'
+// colour schemes are meant to look: black text, white highlighted text, and
+// a light grey button face, the one of Qt's own default palette.
+constexpr Rgb usualRgb(const Colour &colour) {
+    if (const Rgb *direct = std::get_if<Rgb>(&colour))
+        return *direct;
+    switch (std::get<SystemColour>(colour)) {
     case SystemColour::MenuText:
     case SystemColour::ButtonText:
-        return {0x00, 0x00, 0x00};
+        return rgb(0x000000);
     case SystemColour::HighlightText:
-        return {0xFF, 0xFF, 0xFF};
-    default:
-        return {0xEF, 0xEF, 0xEF};
+        return rgb(0xFFFFFF);
+    case SystemColour::ButtonFace:
+        break;
     }
+    return rgb(0xEFEFEF);
 }
 
 } // namespace core

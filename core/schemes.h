@@ -28,7 +28,7 @@ struct SchemeColours {
 SchemeColours readableColours(const Scheme &scheme, const SchemeColours &desktop);
 
 namespace schemes {
-inline constexpr Colour green = 0x0000'FF00;
+inline constexpr Colour green = rgb(0x00FF00);
 
 inline constexpr Scheme normal{SystemColour::ButtonFace, SystemColour::ButtonFace,
                                SystemColour::ButtonText};

@@ -8,32 +8,20 @@
 namespace ui {
 namespace {
 
-// The system colour numbers the programs use, and a few neighbours, mapped to
-// the palette roles that play the same part on a Qt desktop.
-QColor systemColour(int index) {
+// The palette roles that play the same part on a Qt desktop.
+QColor systemColour(core::SystemColour role) {
     const QPalette palette = QApplication::palette();
-    switch (index) {
-    case 5: // window background
-        return palette.color(QPalette::Base);
-    case 7: // menu text
+    switch (role) {
+    case core::SystemColour::MenuText:
         return QApplication::palette("QMenu").color(QPalette::WindowText);
-    case 8: // window text
-        return palette.color(QPalette::Text);
-    case 13: // highlight
-        return palette.color(QPalette::Highlight);
-    case 14: // highlight text
+    case core::SystemColour::HighlightText:
         return palette.color(QPalette::HighlightedText);
-    case 15: // button face
+    case core::SystemColour::ButtonFace:
         return palette.color(QPalette::Button);
-    case 16: // button shadow
-        return palette.color(QPalette::Dark);
-    case 17: // grey text
-        return palette.color(QPalette::Disabled, QPalette::Text);
-    case 18: // button text
-        return palette.color(QPalette::ButtonText);
-    default:
-        return palette.color(QPalette::Window);
+    case core::SystemColour::ButtonText:
+        break;
     }
+    return palette.color(QPalette::ButtonText);
 }
 
 void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
@@ -57,17 +45,17 @@ QColor toQColor(core::Rgb rgb) {
 
 } // namespace
 
-QColor resolveColour(core::Colour colour) {
-    if (core::isSystemColour(colour))
-        return systemColour(core::systemColourIndex(colour));
-    return toQColor(core::directRgb(colour));
+QColor resolveColour(const core::Colour &colour) {
+    if (const auto *role = std::get_if<core::SystemColour>(&colour))
+        return systemColour(*role);
+    return toQColor(std::get<core::Rgb>(colour));
 }
 
-void setBackColor(QWidget *widget, core::Colour colour) {
+void setBackColour(QWidget *widget, const core::Colour &colour) {
     setBack(widget, resolveColour(colour));
 }
 
-void setForeColor(QWidget *widget, core::Colour colour) {
+void setForeColour(QWidget *widget, const core::Colour &colour) {
     setRole(widget, QPalette::WindowText, resolveColour(colour));
 }
 

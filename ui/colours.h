@@ -16,11 +16,11 @@ class Label;
 
 // A direct colour as it is; a system colour from the application's palette
 // at the moment of the call, so it follows the desktop's settings.
-QColor resolveColour(core::Colour colour);
+QColor resolveColour(const core::Colour &colour);
 
 // Paints a widget's background (and makes it opaque) or its text.
-void setBackColor(QWidget *widget, core::Colour colour);
-void setForeColor(QWidget *widget, core::Colour colour);
+void setBackColour(QWidget *widget, const core::Colour &colour);
+void setForeColour(QWidget *widget, const core::Colour &colour);
 
 // Shows a colour scheme on a frame and the cells in it, resolved as a whole
 // from the application's palette: in the desktop's colours where they keep

@@ -165,12 +165,12 @@ void Label::setCaption(const QString &caption) {
     }
 }
 
-void Label::setBackColor(core::Colour colour) {
-    ui::setBackColor(this, colour);
+void Label::setBackColour(const core::Colour &colour) {
+    ui::setBackColour(this, colour);
 }
 
-void Label::setForeColor(core::Colour colour) {
-    ui::setForeColor(this, colour);
+void Label::setForeColour(const core::Colour &colour) {
+    ui::setForeColour(this, colour);
 }
 
 void Label::paintEvent(QPaintEvent *event) {
@@ -190,8 +190,8 @@ Frame::Frame(QWidget *parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Sunken); // an etched line, as a frame without caption
 }
 
-void Frame::setBackColor(core::Colour colour) {
-    ui::setBackColor(this, colour);
+void Frame::setBackColour(const core::Colour &colour) {
+    ui::setBackColour(this, colour);
 }
 
 Button::Button(QWidget *parent) : QPushButton(parent) {

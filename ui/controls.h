@@ -25,8 +25,8 @@ public:
     // "7"), and hears of every change.
     void setCaption(const QString &caption);
     void setText(const QString &) = delete;
-    void setBackColor(core::Colour colour);
-    void setForeColor(core::Colour colour);
+    void setBackColour(const core::Colour &colour);
+    void setForeColour(const core::Colour &colour);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -37,7 +37,7 @@ class Frame : public QFrame {
 public:
     explicit Frame(QWidget *parent = nullptr);
 
-    void setBackColor(core::Colour colour);
+    void setBackColour(const core::Colour &colour);
 };
 
 // Never a default button; Enter presses it when it has the focus, as Space does.

@@ -30,7 +30,8 @@ bool isBackdrop(const QWidget *widget) {
 
 } // namespace
 
-Window::Window(const QString &title, int clientWidth, int clientHeight, core::Colour backColour) {
+Window::Window(const QString &title, int clientWidth, int clientHeight,
+               const core::Colour &backColour) {
     // A fixed dialog frame with a close box only. A tool window stays off the
     // task bar.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -40,7 +41,7 @@ Window::Window(const QString &title, int clientWidth, int clientHeight, core::Co
 
     m_client = new QWidget(this);
     m_client->setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
-    setBackColor(m_client, backColour);
+    setBackColour(m_client, backColour);
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -91,7 +92,7 @@ void Window::place(QWidget *widget, const Look &look) {
 // not spill into the controls it holds.
 void Window::setUp(Frame *frame, const Look &look) {
     place(frame, look);
-    frame->setBackColor(look.backColour.value_or(core::SystemColour::ButtonFace));
+    frame->setBackColour(look.backColour.value_or(core::SystemColour::ButtonFace));
     frame->setFocusPolicy(Qt::NoFocus);
 }
 
@@ -100,8 +101,8 @@ void Window::setUp(Label *label, const Look &look) {
     label->setCaption(look.text);
     if (look.align == Align::Centre)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setBackColor(look.backColour.value_or(core::SystemColour::ButtonFace));
-    label->setForeColor(look.foreColour.value_or(core::SystemColour::ButtonText));
+    label->setBackColour(look.backColour.value_or(core::SystemColour::ButtonFace));
+    label->setForeColour(look.foreColour.value_or(core::SystemColour::ButtonText));
     label->setFocusPolicy(Qt::NoFocus);
 }
 

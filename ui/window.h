@@ -70,7 +70,7 @@ private:
     };
     template<typename Controls> static Look lookOf(const Control<Controls> &row);
 
-    Window(const QString &title, int clientWidth, int clientHeight, core::Colour backColour);
+    Window(const QString &title, int clientWidth, int clientHeight, const core::Colour &backColour);
 
     template<typename W> static W *create(W *&slot, QWidget *container, const Look &look) {
         slot = new W(container);

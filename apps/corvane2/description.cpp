@@ -24,7 +24,7 @@ constexpr Control<C> controls[] = {
     common::digitCell<C>(2, 4620, 120),
     common::digitCell<C>(3, 6810, 120),
     common::digitCell<C>(4, 9000, 120),
-    {.handle = &C::completeNotice, .in = &C::display, .twips = {360, 360, 6015, 495}, .text = "Countdown Complete", .font = noticeFont, .align = Align::Centre, .visible = false, .backColour = 0x0000'00FF, .foreColour = 0x0080'80FF},
+    {.handle = &C::completeNotice, .in = &C::display, .twips = {360, 360, 6015, 495}, .text = "Countdown Complete", .font = noticeFont, .align = Align::Centre, .visible = false, .backColour = core::rgb(0xFF0000), .foreColour = core::rgb(0xFF8080)},
     {.handle = &C::displayOutline, .in = &C::display, .twips = {240, 840, 10815, 3855}},
     {.handle = &C::controlPanel, .in = &C::display, .twips = {240, 4800, 10815, 3255}},
     {.handle = &C::buttonRowOutline, .in = &C::controlPanel, .twips = {240, 480, 10335, 1095}},

@@ -167,7 +167,7 @@ private slots:
     // inside the label, and its last digit is there.
     void wideCaptionNarrowedToFit() {
         Label cell;
-        cell.setForeColor(0x0000'FF00);
+        cell.setForeColour(core::rgb(0x00FF00));
         cell.setFont(fontFor({"Agency FB Digits", 222, true}));
         cell.setGeometry(0, 0, 129, 329);
         cell.setCaption(QStringLiteral("10"));
