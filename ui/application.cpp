@@ -21,6 +21,11 @@ std::optional<int> prepareDisplay(const QStringList &arguments, const VersionRec
     return 1;
 }
 
+std::unique_ptr<QApplication> makeApplication(int &argc, char **argv, const VersionRecord &record) {
+    const DisplayConnectionWatch watch(record);
+    return std::make_unique<QApplication>(argc, argv);
+}
+
 void prepareApplication(const VersionRecord &record) {
     QApplication::setOrganizationName(toQString(record.company));
     QApplication::setApplicationName(toQString(record.product));

@@ -12,11 +12,16 @@
 
 #include <QApplication>
 
+#include <memory>
+
 namespace ui {
 
 QStringList argumentList(int argc, char **argv);
 // Prints the reason and gives the exit status when there is no display.
 std::optional<int> prepareDisplay(const QStringList &arguments, const VersionRecord &record);
+// The application, connected to its display; a display or platform that
+// fails ends the program with one line.
+std::unique_ptr<QApplication> makeApplication(int &argc, char **argv, const VersionRecord &record);
 void prepareApplication(const VersionRecord &record);
 int runWindow(QApplication &app, Window &window);
 
@@ -29,14 +34,12 @@ int run(int argc, char **argv, const Args &...windowArguments) {
     if (const std::optional<int> status = prepareDisplay(arguments, programVersion))
         return *status;
     std::jthread fontConfiguration = readFontConfigurationAhead();
-    watchDisplayConnection(programVersion);
-    QApplication app(argc, argv);
-    stopWatchingDisplayConnection();
+    const std::unique_ptr<QApplication> app = makeApplication(argc, argv, programVersion);
     if (fontConfiguration.joinable())
         fontConfiguration.join();
     prepareApplication(programVersion);
     W window(windowArguments...);
-    return runWindow(app, window);
+    return runWindow(*app, window);
 }
 
 } // namespace ui

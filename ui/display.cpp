@@ -1,5 +1,7 @@
 #include "display.h"
 
+#include "text.h"
+
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -29,7 +31,7 @@ bool hasOption(const QStringList &arguments, const QString &name) {
 }
 
 QString programName(const VersionRecord &record) {
-    return QString::fromUtf8(record.program.data(), qsizetype(record.program.size()));
+    return toQString(record.program);
 }
 
 QString whatToDo(const QString &program) {
@@ -141,12 +143,12 @@ std::optional<QString> chooseDisplay(const QStringList &arguments, const Version
            whatToDo(programName(record));
 }
 
-void watchDisplayConnection(const VersionRecord &record) {
+DisplayConnectionWatch::DisplayConnectionWatch(const VersionRecord &record) {
     watchedProgram = programName(record);
     previousHandler = qInstallMessageHandler(watchConnection);
 }
 
-void stopWatchingDisplayConnection() {
+DisplayConnectionWatch::~DisplayConnectionWatch() {
     qInstallMessageHandler(previousHandler);
 }
 

@@ -17,16 +17,21 @@ namespace ui {
 // Chooses the platform before the application is made. Where the user named
 // none (-platform, QT_QPA_PLATFORM), an X display is preferred whenever there
 // is one, also on a Wayland session, since only X lets a window ask to stay
-// off the task bar; otherwise Wayland where there is a Wayland display. Returns the one line to
-// tell the user when there is no display to open.
+// off the task bar; otherwise Wayland where there is a Wayland display.
+// Returns the one line to tell the user when there is no display to open.
 std::optional<QString> chooseDisplay(const QStringList &arguments, const VersionRecord &record);
 
-// Around the making of the application: a display that does not answer, or
-// a platform that is not there or cannot start, ends the program with one
-// line that names it, and status 1. Checking it
-// beforehand would cost a connection of its own, a thirtieth of a start.
-void watchDisplayConnection(const VersionRecord &record);
-void stopWatchingDisplayConnection();
+// Held around the making of the application: a display that does not
+// answer, or a platform that is not there or cannot start, ends the program
+// with one line that names it, and status 1. Qt's own failure to connect is
+// the check, so no connection is made beforehand just to test the display.
+class DisplayConnectionWatch {
+public:
+    explicit DisplayConnectionWatch(const VersionRecord &record);
+    ~DisplayConnectionWatch();
+    DisplayConnectionWatch(const DisplayConnectionWatch &) = delete;
+    DisplayConnectionWatch &operator=(const DisplayConnectionWatch &) = delete;
+};
 
 // Asks the task bar and the pager to leave the window out, before the window
 // is first shown. Only X has these hints; elsewhere nothing happens.

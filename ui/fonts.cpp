@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "text.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -56,8 +58,7 @@ void installFontSubstitutes() {
 QFont fontFor(const Font &font) {
     QFont qfont;
     if (!font.family.empty())
-        qfont.setFamily(
-            installedFamily(QString::fromUtf8(font.family.data(), qsizetype(font.family.size()))));
+        qfont.setFamily(installedFamily(toQString(font.family)));
     qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
