@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 
+#include <chrono>
 #include <utility>
 
 namespace vantorel {
@@ -40,14 +41,19 @@ void CountdownWindow::spin() {
     spinAll();
 }
 
+// Each tick takes the box's interval for the wait that follows. Pressing
+// "Auto- Spinner" takes it at once only when that brings the next spin
+// sooner, so that a mistaken long wait need not be waited out and a press
+// never delays a spin. A tick that found the box empty or at 0 left the
+// timer without an interval, a wait that never ends: switched on again,
+// auto-spin takes the box's interval whatever it is, so that it can come
+// back.
 void CountdownWindow::startAutoSpin() {
-    // A tick that found the box empty or at 0 left the timer without an
-    // interval, and only a tick sets it: switched on again, auto-spin takes
-    // the box's interval now, so that it can come back.
-    if (m_autoSpinTimer->interval() > 0) {
-        m_autoSpinTimer->setEnabled(true);
-    } else if (const std::optional<std::int32_t> interval = readSpinInterval()) {
-        m_autoSpinTimer->setInterval(*interval);
+    if (const std::optional<std::int32_t> interval = readSpinInterval()) {
+        if (m_autoSpinTimer->interval() == 0 ||
+            (*interval > 0 &&
+             m_autoSpinTimer->remainingWait() > std::chrono::milliseconds(*interval)))
+            m_autoSpinTimer->setInterval(*interval);
         m_autoSpinTimer->setEnabled(true);
     }
     hideNotice();
