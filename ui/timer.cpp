@@ -38,6 +38,12 @@ void Timer::setInterval(int milliseconds) {
     update(true);
 }
 
+std::chrono::milliseconds Timer::remainingWait() const {
+    if (!m_timer.isActive())
+        return milliseconds(m_interval);
+    return std::max(std::chrono::ceil<milliseconds>(m_due - Clock::now()), milliseconds(0));
+}
+
 void Timer::update(bool restartWait) {
     const bool shouldTick = m_enabled && m_interval > 0;
     if (!shouldTick) {

@@ -21,6 +21,9 @@ public:
     int interval() const { return m_interval; }
     // A negative value is refused.
     void setInterval(int milliseconds);
+    // How long until the next tick once the timer is on: what is left of the
+    // wait under way, else a whole interval.
+    std::chrono::milliseconds remainingWait() const;
 
     // Whether ticks are being delivered.
     bool isTicking() const { return m_timer.isActive(); }

@@ -9,6 +9,7 @@
 
 #include <QEvent>
 
+#include <chrono>
 #include <utility>
 
 namespace common {
@@ -67,15 +68,20 @@ void CountdownWindow::spin() {
     spinCells(m_controls.digitCells, m_draw);
 }
 
+// Each tick takes the box's interval for the wait that follows. Pressing
+// "Auto- Spinner" takes it at once only when that brings the next spin
+// sooner, so that a mistaken long wait need not be waited out and a press
+// never delays a spin. A tick that found the box empty or at 0 left the
+// timer without an interval, a wait that never ends: switched on again,
+// auto-spin takes the box's interval whatever it is, so that it can come
+// back.
 void CountdownWindow::startAutoSpin() {
-    // A tick that found the box empty or at 0 left the timer without an
-    // interval, and only a tick sets it: switched on again, auto-spin takes
-    // the box's interval now, so that it can come back.
-    if (m_controls.autoSpinTimer->interval() > 0) {
-        m_controls.autoSpinTimer->setEnabled(true);
-    } else if (const std::optional<std::int32_t> interval = readSpinInterval()) {
-        m_controls.autoSpinTimer->setInterval(*interval);
-        m_controls.autoSpinTimer->setEnabled(true);
+    ui::Timer *timer = m_controls.autoSpinTimer;
+    if (const std::optional<std::int32_t> interval = readSpinInterval()) {
+        if (timer->interval() == 0 ||
+            (*interval > 0 && timer->remainingWait() > std::chrono::milliseconds(*interval)))
+            timer->setInterval(*interval);
+        timer->setEnabled(true);
     }
     setNoticeVisible(false);
 }

@@ -129,8 +129,9 @@ private slots:
     }
 
     // Scripts of actions separated by "|": a button's caption, a menu item,
-    // "tick" or "tick*N" (the countdown's timer), "auto" (auto-spin's timer), or
-    // "label=text" typed into the box that label names. The scripted draws
+    // "tick" or "tick*N" (the countdown's timer), "auto" (auto-spin's timer),
+    // "spun" (waits for auto-spin's own timer to spin), or "label=text" typed
+    // into the box that label names. The scripted draws
     // feed every spin, then 1s. The state is what the user sees afterwards.
     void script_data() {
         QTest::addColumn<QString>("program");
@@ -169,6 +170,10 @@ private slots:
         QTest::addRow("empty_box_silences") << "corvane2" << none << "Speed of Spins=|Auto- Spinner|auto" << "1 1 1 1 1 11111";
         QTest::addRow("silenced_comes_back") << "corvane2" << none << "Speed of Spins=0|Auto- Spinner|auto|Auto- Spinner|Speed of Spins=40|Auto- Spinner" << "1 1 1 1 1 11111 autoSpin";
         QTest::addRow("refused_interval_stops") << "corvane" << none << "Auto- Spinner|Speed of Spins=-5|auto" << "0 0 0 0 0 11111 refused";
+        // Pressed again, "Auto- Spinner" takes the box's interval when it ends the wait sooner.
+        QTest::addRow("corrected_interval_taken") << "corvane2" << none << "Speed of Spins=999999|Auto- Spinner|auto|Zero|Speed of Spins=100|Auto- Spinner|spun" << "1 1 1 1 1 11111 autoSpin";
+        QTest::addRow("longer_interval_after_tick") << "corvane" << none << "Speed of Spins=30|Auto- Spinner|auto|Speed of Spins=999999|Auto- Spinner|spun" << "1 1 1 1 1 11111 autoSpin";
+        QTest::addRow("refused_when_pressed") << "corvane" << none << "Auto- Spinner|Speed of Spins=-5|Auto- Spinner" << "0 0 0 0 0 11111 refused";
         QTest::addRow("zero_stops_both") << "corvane2" << none << "Auto- Spinner|Count down|Zero" << "0 0 0 0 0 11100";
         QTest::addRow("speed_zero_pauses") << "corvane2" << none << "Count down|Countdown Speed=0" << "0 0 0 0 0 11100";
         QTest::addRow("speed_resumes") << "corvane2" << none << "Countdown Speed=0|Count down|Countdown Speed=25" << "0 0 0 0 0 11100 countdown";
@@ -181,9 +186,13 @@ private slots:
         QFETCH(QString, program);
         QFETCH(QList<qint16>, draws);
         QFETCH(QString, actions);
-        auto window = open(program, ScriptedDraw{{draws.begin(), draws.end()}}.draw());
+        const ScriptedDraw script{{draws.begin(), draws.end()}};
+        auto window = open(program, script.draw());
         for (const QString &action : actions.split('|')) {
-            if (action.startsWith("tick"))
+            const int drawn = *script.count;
+            if (action == "spun")
+                QTRY_VERIFY_WITH_TIMEOUT(*script.count > drawn, 20000);
+            else if (action.startsWith("tick"))
                 tick(countdownControls(window.get())->countdownTimer,
                      qMax(1, action.section('*', 1).toInt()));
             else if (action == "auto")
