@@ -1,11 +1,11 @@
 #include "timer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 // Ticks that fall behind (a busy machine) are caught up, so a countdown of N
@@ -16,7 +16,7 @@ constexpr auto catchUpLimit = std::chrono::seconds(1);
 
 } // namespace
 
-Timer::Timer(QObject *parent) : QObject(parent) {
+Timer::Timer(QObject *parent, Clock clock) : QObject(parent), m_clock(std::move(clock)) {
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &Timer::onTimeout);
@@ -41,7 +41,7 @@ void Timer::setInterval(int milliseconds) {
 std::chrono::milliseconds Timer::remainingWait() const {
     if (!m_timer.isActive())
         return milliseconds(m_interval);
-    return std::max(std::chrono::ceil<milliseconds>(m_due - Clock::now()), milliseconds(0));
+    return std::max(std::chrono::ceil<milliseconds>(m_due - m_clock()), milliseconds(0));
 }
 
 void Timer::update(bool restartWait) {
@@ -49,7 +49,7 @@ void Timer::update(bool restartWait) {
     if (!shouldTick) {
         m_timer.stop();
     } else if (restartWait || !m_timer.isActive()) {
-        m_due = Clock::now() + milliseconds(m_interval);
+        m_due = m_clock() + milliseconds(m_interval);
         m_timer.start(milliseconds(m_interval));
     }
 }
@@ -58,7 +58,7 @@ void Timer::onTimeout() {
     // A periodic QTimer that wakes late waits a whole interval from then on,
     // and every late wake-up is lost for good. Each tick is due one interval
     // after the previous one was due instead.
-    const Clock::time_point now = Clock::now();
+    const std::chrono::steady_clock::time_point now = m_clock();
     m_due += milliseconds(m_interval);
     if (now - m_due > catchUpLimit)
         m_due = now + milliseconds(m_interval);

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 
 namespace ui {
 
@@ -14,7 +15,10 @@ namespace ui {
 class Timer : public QObject {
     Q_OBJECT
 public:
-    explicit Timer(QObject *parent = nullptr);
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+    // The clock is the steady clock; a test can hand in one of its own.
+    explicit Timer(QObject *parent = nullptr, Clock clock = std::chrono::steady_clock::now);
 
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
@@ -38,6 +42,7 @@ private:
     // A single-shot QTimer re-armed at every tick towards m_due, so that the
     // ticks keep to the timeline that began when the wait was last restarted.
     QTimer m_timer;
+    const Clock m_clock;
     std::chrono::steady_clock::time_point m_due{};
     int m_interval = 0;
     bool m_enabled = false;

@@ -222,6 +222,28 @@ private slots:
         QVERIFY(!timer.isTicking());
     }
 
+    // A tick that comes late is caught up: the next is due at once. Up to a
+    // second behind; beyond, the timeline starts again a whole interval on,
+    // instead of a burst of every missed tick.
+    void timerAfterAStall_data() {
+        QTest::addColumn<int>("behind"); // the next tick's due time, at the late tick
+        QTest::addColumn<int>("nextWait");
+        QTest::addRow("behind_caught_up") << 500 << 0;
+        QTest::addRow("a_second_behind_caught_up") << 1000 << 0;
+        QTest::addRow("further_behind_starts_again") << 1001 << 10;
+    }
+    void timerAfterAStall() {
+        QFETCH(int, behind);
+        std::chrono::steady_clock::time_point now{};
+        Timer timer(nullptr, [&now] { return now; });
+        timer.setInterval(10);
+        timer.setEnabled(true);
+        now += std::chrono::milliseconds(20 + behind);
+        QSignalSpy ticks(&timer, &Timer::timeout);
+        QVERIFY(ticks.wait(10000));
+        QTEST(int(timer.remainingWait().count()), "nextWait");
+    }
+
     // The close box ends the program as "Exit" does: every timer stops and
     // any message closes with the window.
     void closeBoxEndsProgram() {
