@@ -10,13 +10,14 @@ MenuItem::MenuItem(QAction *action, QObject *parent) : QObject(parent), m_action
 
 void MenuItem::setChecked(bool checked) {
     m_checked = checked;
-    // Only a checked item is checkable, so unchecked items show no empty box.
-    m_action->setCheckable(checked);
+    // An item the program checks or unchecks is a check item from then on,
+    // also to assistive technology; an item it never checks stays plain.
+    m_action->setCheckable(true);
     m_action->setChecked(checked);
 }
 
 void MenuItem::onTriggered() {
-    setChecked(m_checked);
+    m_action->setChecked(m_checked);
     emit click();
 }
 

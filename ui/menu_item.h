@@ -7,7 +7,8 @@ class QAction;
 namespace ui {
 
 // A menu item whose check mark only the program sets: Qt's own toggling on a
-// click is undone before the program's handler runs.
+// click is undone before the program's handler runs. It becomes a check item
+// when the program first checks or unchecks it.
 class MenuItem : public QObject {
     Q_OBJECT
 public:

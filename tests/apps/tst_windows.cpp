@@ -253,6 +253,9 @@ private slots:
         QCOMPARE(seen.size(), schemes.size());
         choose(window.get(), "Visual", schemes.last()); // chosen again, it stays checked
         QCOMPARE(checkedItems(window.get()), corvane2 ? schemes.last() : "");
+        // Check items throughout in corvane2, to assistive technology too.
+        for (const QAction *item : window->menuBar()->actions().last()->menu()->actions())
+            QCOMPARE(item->isCheckable(), corvane2);
         if (!corvane2) // corvane's Negative: green digits on black
             QCOMPARE(wornColours(window.get()), greenOnBlack);
     }
