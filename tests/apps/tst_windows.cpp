@@ -62,7 +62,6 @@ QString state(const QWidget *window) {
 QPalette darkPalette() {
     QPalette dark(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x20, 0x20)); // button, window
     dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::WindowText, Qt::white);
     dark.setColor(QPalette::HighlightedText, QColor(0xF9, 0xF9, 0xF9));
     return dark;
 }

@@ -160,7 +160,6 @@ private slots:
         QTest::addRow("green_on_white") << 0x0000'FF00u << 0x00FF'FFFFu << false;
         QTest::addRow("just_below_three") << 0x0059'5959u << 0u << false;
         QTest::addRow("just_above_three") << 0x005A'5A5Au << 0u << true;
-        QTest::addRow("dark_on_light_kept") << 0u << 0x005A'5A5Au << true;
     }
     void readableColours() {
         QFETCH(uint, fore);
