@@ -86,20 +86,22 @@ QString oneLine(const QString &fatal) {
 }
 
 void watchConnection(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    // Qt gives these at different levels: a warning, a critical message, an
+    // information.
     static const QString couldNotConnect = QStringLiteral("could not connect to display");
     const bool failed =
         !unopenedDisplay.isNull() || !missingPlatform.isNull() || !unloadedPlatform.isNull();
-    if (type == QtWarningMsg && message.startsWith(couldNotConnect)) {
-        unopenedDisplay = message.mid(couldNotConnect.size()).trimmed();
-    } else if (type == QtWarningMsg &&
-               message.startsWith(QLatin1String("Could not find the Qt platform plugin"))) {
-        missingPlatform = quotedName(message);
-    } else if (type == QtWarningMsg &&
-               message.startsWith(QLatin1String("Could not load the Qt platform plugin"))) {
-        unloadedPlatform = quotedName(message);
-    } else if (type == QtFatalMsg) {
+    if (type == QtFatalMsg) {
         QTextStream(stderr) << oneLine(message) << Qt::endl;
         std::_Exit(1);
+    } else if (message.startsWith(couldNotConnect)) {
+        unopenedDisplay = message.mid(couldNotConnect.size()).trimmed();
+    } else if (message.startsWith(QLatin1String("Failed to create wl_display"))) {
+        unloadedPlatform = QStringLiteral("wayland");
+    } else if (message.startsWith(QLatin1String("Could not find the Qt platform plugin"))) {
+        missingPlatform = quotedName(message);
+    } else if (message.startsWith(QLatin1String("Could not load the Qt platform plugin"))) {
+        unloadedPlatform = quotedName(message);
     } else if (!failed) {
         previousHandler(type, context, message);
     }
