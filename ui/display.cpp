@@ -72,15 +72,15 @@ QString oneLine(const QString &fatal) {
         return QStringLiteral("%1: there is no platform \"%2\"; the platforms available are %3.")
             .arg(program, missingPlatform, available.match(fatal).captured(1));
     }
+    if (!unopenedDisplay.isNull())
+        return QStringLiteral("%1: cannot open display %2.").arg(program, unopenedDisplay) +
+               whatToDo(program);
     if (unloadedPlatform == QLatin1String("wayland"))
         return QStringLiteral("%1: cannot open Wayland display %2.").arg(program, wayland) +
                whatToDoOnWayland(program);
     if (!unloadedPlatform.isNull())
         return QStringLiteral("%1: the platform \"%2\" could not start.")
             .arg(program, unloadedPlatform);
-    if (!unopenedDisplay.isNull())
-        return QStringLiteral("%1: cannot open display %2.").arg(program, unopenedDisplay) +
-               whatToDo(program);
     // A platform's own reason, such as a device it did not find.
     return QStringLiteral("%1: cannot start: %2").arg(program, fatal.trimmed().section('\n', 0, 0));
 }
