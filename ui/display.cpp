@@ -61,7 +61,8 @@ QString quotedName(const QString &message) {
 
 QString oneLine(const QString &fatal) {
     const QString program = watchedProgram;
-    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    // Unset, Wayland clients connect to wayland-0.
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
     if (missingPlatform == QLatin1String("wayland"))
         return QStringLiteral("%1: cannot open Wayland display %2 without Qt's Wayland platform "
                               "plugin. Install Debian's package qt6-wayland, or set DISPLAY to "
