@@ -63,7 +63,8 @@ QString quotedName(const QString &message) {
 
 QString oneLine(const QString &fatal) {
     const QString program = watchedProgram;
-    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    // Unset, Wayland clients connect to wayland-0.
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
     if (missingPlatform == QLatin1String("wayland"))
         return QStringLiteral("%1: cannot open Wayland display %2 without Qt's Wayland platform "
                               "plugin. Install Debian's package qt6-wayland, or set DISPLAY to "
@@ -74,34 +75,36 @@ QString oneLine(const QString &fatal) {
         return QStringLiteral("%1: there is no platform \"%2\"; the platforms available are %3.")
             .arg(program, missingPlatform, available.match(fatal).captured(1));
     }
+    if (!unopenedDisplay.isNull())
+        return QStringLiteral("%1: cannot open display %2.").arg(program, unopenedDisplay) +
+               whatToDo(program);
     if (unloadedPlatform == QLatin1String("wayland"))
         return QStringLiteral("%1: cannot open Wayland display %2.").arg(program, wayland) +
                whatToDoOnWayland(program);
     if (!unloadedPlatform.isNull())
         return QStringLiteral("%1: the platform \"%2\" could not start.")
             .arg(program, unloadedPlatform);
-    if (!unopenedDisplay.isNull())
-        return QStringLiteral("%1: cannot open display %2.").arg(program, unopenedDisplay) +
-               whatToDo(program);
     // A platform's own reason, such as a device it did not find.
     return QStringLiteral("%1: cannot start: %2").arg(program, fatal.trimmed().section('\n', 0, 0));
 }
 
 void watchConnection(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    // Qt gives these at different levels: a warning, a critical message, an
+    // information.
     static const QString couldNotConnect = QStringLiteral("could not connect to display");
     const bool failed =
         !unopenedDisplay.isNull() || !missingPlatform.isNull() || !unloadedPlatform.isNull();
-    if (type == QtWarningMsg && message.startsWith(couldNotConnect)) {
-        unopenedDisplay = message.mid(couldNotConnect.size()).trimmed();
-    } else if (type == QtWarningMsg &&
-               message.startsWith(QLatin1String("Could not find the Qt platform plugin"))) {
-        missingPlatform = quotedName(message);
-    } else if (type == QtWarningMsg &&
-               message.startsWith(QLatin1String("Could not load the Qt platform plugin"))) {
-        unloadedPlatform = quotedName(message);
-    } else if (type == QtFatalMsg) {
+    if (type == QtFatalMsg) {
         QTextStream(stderr) << oneLine(message) << Qt::endl;
         std::_Exit(1);
+    } else if (message.startsWith(couldNotConnect)) {
+        unopenedDisplay = message.mid(couldNotConnect.size()).trimmed();
+    } else if (message.startsWith(QLatin1String("Failed to create wl_display"))) {
+        unloadedPlatform = QStringLiteral("wayland");
+    } else if (message.startsWith(QLatin1String("Could not find the Qt platform plugin"))) {
+        missingPlatform = quotedName(message);
+    } else if (message.startsWith(QLatin1String("Could not load the Qt platform plugin"))) {
+        unloadedPlatform = quotedName(message);
     } else if (!failed) {
         previousHandler(type, context, message);
     }

@@ -71,7 +71,6 @@ QString state(const QWidget *window) {
 QPalette darkPalette() {
     QPalette dark(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x20, 0x20)); // button, window
     dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::WindowText, Qt::white);
     dark.setColor(QPalette::HighlightedText, QColor(0xF9, 0xF9, 0xF9));
     return dark;
 }
@@ -272,6 +271,9 @@ private slots:
         QCOMPARE(seen.size(), schemes.size());
         choose(window.get(), "Visual", schemes.last()); // chosen again, it stays checked
         QCOMPARE(checkedItems(window.get()), corvane2 ? schemes.last() : "");
+        // Check items throughout in corvane2, to assistive technology too.
+        for (const QAction *item : window->menuBar()->actions().last()->menu()->actions())
+            QCOMPARE(item->isCheckable(), corvane2);
         if (!corvane2) // corvane's Negative: green digits on black
             QCOMPARE(wornColours(window.get()), greenOnBlack);
     }
