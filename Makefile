@@ -47,7 +47,11 @@ screenshots: build
 check-package: package
 	packaging/check-deb.sh $(BUILD)/vantorel_*.deb $(BUILD)/installed
 
-.PHONY: fuzz soak bench
+.PHONY: format-check fuzz soak bench
+
+# Fails when clang-format would change any tracked C++ file; needs no build.
+format-check:
+	@scripts/format-check.sh
 
 # The conversions fuzzer (clang, libFuzzer, ASan, UBSan) for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 120
