@@ -30,9 +30,11 @@ clean:
 
 .PHONY: package screenshots
 
-# The Debian package of the four programs, written into $(BUILD).
+# The Debian package of the four programs, written into $(BUILD). Under umask
+# 022, as dpkg-buildpackage packs, since the modes of the package's own members
+# follow it.
 package: build
-	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && umask 022 && cpack -G DEB
 
 # The pictures of the four windows in the README, taken from this build on a
 # virtual display.
@@ -46,6 +48,12 @@ screenshots: build
 .PHONY: check-package
 check-package: package
 	packaging/check-deb.sh $(BUILD)/vantorel_*.deb $(BUILD)/installed
+
+# Builds the package twice from the committed HEAD, in two fresh clones at
+# different paths and times, and fails unless both are the same byte for byte.
+.PHONY: check-reproducible
+check-reproducible: deps
+	packaging/check-reproducible.sh
 
 .PHONY: format-check fuzz soak bench
 
