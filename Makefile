@@ -43,7 +43,7 @@ screenshots: build
 
 # Checks the package built by `make package` with lintian (any error or
 # warning fails), installs it on this machine, checks the installed files and
-# starts each program from /usr/bin on a virtual display, then removes the
+# starts each program from /usr/games on a virtual display, then removes the
 # package again.
 .PHONY: check-package
 check-package: package
