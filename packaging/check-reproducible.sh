@@ -20,18 +20,16 @@ else
     trap 'rm -rf "$work"' EXIT
 fi
 
-# build NAME DIR ENV...: clones HEAD into DIR, builds the programs and the
-# package there with the given environment, and links the package as NAME.deb.
+# build NAME DIR: clones HEAD into DIR, builds the programs and the package
+# there, and links the package as NAME.deb.
 build() {
     local name=$1 dir=$2
-    shift 2
     rm -rf "$dir"
     git clone -q --no-checkout "$root" "$dir"
     git -C "$dir" checkout -q --detach "$head"
     echo "building $name in $dir"
     (
         cd "$dir"
-        export "$@"
         # Tests and benchmarks are not part of the package.
         cmake --preset release -DVANTOREL_BUILD_TESTS=OFF -DVANTOREL_BUILD_BENCHMARKS=OFF >/dev/null
         cmake --build --preset release -j2 >/dev/null
@@ -41,8 +39,8 @@ build() {
     ln -sf "$dir"/build/release/vantorel_*.deb "$work/$name.deb"
 }
 
-build first "$work/a/vantorel" TZ=UTC LC_ALL=C.UTF-8
-(umask 0002 && build second "$work/second-clone/elsewhere/vantorel" TZ=Pacific/Kiritimati LC_ALL=C)
+TZ=UTC LC_ALL=C.UTF-8 build first "$work/a/vantorel"
+(umask 0002 && TZ=Pacific/Kiritimati LC_ALL=C build second "$work/second-clone/elsewhere/vantorel")
 
 sha256sum "$work/first.deb" "$work/second.deb" | sed "s|$work/||"
 if cmp -s "$work/first.deb" "$work/second.deb"; then

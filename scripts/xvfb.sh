@@ -11,8 +11,7 @@ start_xvfb() {
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
         Xvfb ":$number" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
-        local tries
-        for tries in $(seq 1 100); do
+        for _ in $(seq 1 100); do
             if xdpyinfo -display ":$number" >/dev/null 2>&1; then
                 export DISPLAY=":$number" XVFB_DISPLAY_NUMBER=$number XVFB_PID
                 XVFB_RUNTIME_DIR=$(mktemp -d -t vantorel-runtime.XXXXXX)
