@@ -30,9 +30,11 @@ clean:
 
 .PHONY: package screenshots
 
-# The Debian package of the four programs, written into $(BUILD).
+# The Debian package of the four programs, written into $(BUILD). Under umask
+# 022, as dpkg-buildpackage packs, since the modes of the package's own members
+# follow it.
 package: build
-	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && umask 022 && cpack -G DEB
 
 # The pictures of the four windows in the README, taken from this build on a
 # virtual display.
@@ -41,13 +43,23 @@ screenshots: build
 
 # Checks the package built by `make package` with lintian (any error or
 # warning fails), installs it on this machine, checks the installed files and
-# starts each program from /usr/bin on a virtual display, then removes the
+# starts each program from /usr/games on a virtual display, then removes the
 # package again.
 .PHONY: check-package
 check-package: package
 	packaging/check-deb.sh $(BUILD)/vantorel_*.deb $(BUILD)/installed
 
-.PHONY: fuzz soak bench
+# Builds the package twice from the committed HEAD, in two fresh clones at
+# different paths and times, and fails unless both are the same byte for byte.
+.PHONY: check-reproducible
+check-reproducible: deps
+	packaging/check-reproducible.sh
+
+.PHONY: format-check fuzz soak bench
+
+# Fails when clang-format would change any tracked C++ file; needs no build.
+format-check:
+	@scripts/format-check.sh
 
 # The conversions fuzzer (clang, libFuzzer, ASan, UBSan) for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 120

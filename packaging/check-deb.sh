@@ -2,7 +2,7 @@
 # Checks the Debian package: first lintian, which fails on any error or
 # warning, then the package as a user gets it: installs it, validates the
 # installed desktop entries and metainfo, reads each installed program file's
-# version record without running it, starts each program from /usr/bin on a
+# version record without running it, starts each program from /usr/games on a
 # virtual display (its window must carry the 32 x 32 icon; a screenshot is
 # saved), and removes the package again, also when a check fails.
 #   packaging/check-deb.sh PATH-TO-DEB [SCREENSHOT-DIR]
@@ -43,7 +43,7 @@ declare -A product=([corvane2]=Vantorel [corvane]=Vantorel [pallix]=pallix [pall
 start_xvfb
 mkdir -p "$out"
 for program in corvane2 corvane pallix pallixb; do
-    file=/usr/bin/$program
+    file=/usr/games/$program
     record=$(strings "$file")
     for line in "CompanyName=Quabrix International" "ProductName=${product[$program]}" \
         "FileVersion=${version[$program]}" "ProductVersion=${version[$program]}"; do

@@ -17,10 +17,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 shot="$(cd "$(dirname "$program")/.." && pwd)/screenshot-$name.png"
 # shellcheck source=xvfb.sh
 source "$here/xvfb.sh"
+wm=""
+trap '[ -z "$wm" ] || kill "$wm" 2>/dev/null; stop_xvfb' EXIT
 start_xvfb
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
-trap 'kill "$wm" 2>/dev/null; stop_xvfb' EXIT
 for _ in $(seq 1 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1

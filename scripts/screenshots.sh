@@ -2,7 +2,7 @@
 # Takes a picture of each program's window on a virtual X display after one
 # spin, pressed from the keyboard, and saves it as OUT-DIR/PROGRAM.png.
 #   scripts/screenshots.sh BIN-DIR OUT-DIR [PROGRAM...]
-# BIN-DIR holds the programs, e.g. build/release/bin or /usr/bin. With SCALE=2
+# BIN-DIR holds the programs, e.g. build/release/bin or /usr/games. With SCALE=2
 # in the environment the windows are drawn at twice the size (QT_SCALE_FACTOR)
 # and the pictures are named PROGRAM@2x.png.
 set -euo pipefail
