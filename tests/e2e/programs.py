@@ -49,8 +49,8 @@ def wait_until(predicate, what):
     return value
 
 
-def run(*args, **kwargs):
-    return subprocess.run(args, capture_output=True, text=True, timeout=WAIT, **kwargs)
+def run(*args, timeout=WAIT, **kwargs):
+    return subprocess.run(args, capture_output=True, text=True, timeout=timeout, **kwargs)
 
 
 def nodes(node, depth=0):
@@ -125,7 +125,9 @@ def check_display_not_answering(path):
 def check_headless_run(path):
     """make run without a display keeps a picture of the window, not of the screen."""
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
-    out = run(os.path.join(HERE, "..", "..", "scripts", "run-app.sh"), path, env=env).stdout
+    # run-app.sh itself waits up to 20 s for the window and a virtual display.
+    out = run(os.path.join(HERE, "..", "..", "scripts", "run-app.sh"), path, env=env,
+              timeout=3 * WAIT).stdout
     shot = re.search(r"Screenshot of its window: (\S+)", out)
     assert shot, out
     with open(shot[1], "rb") as png:
