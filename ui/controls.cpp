@@ -221,7 +221,8 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent), m_input(new BoxInput(this
 void TextBox::changeEvent(QEvent *event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange && !m_fitting) {
-        m_font = font();
+        m_font = font(); // which still carries any narrowing: the font as given has none
+        m_font.setStretch(QFont::AnyStretch);
         fitText();
     }
 }
@@ -235,7 +236,7 @@ void TextBox::resizeEvent(QResizeEvent *event) {
 // line edit lays out, draws and hit-tests the narrowed text itself. The room
 // is what QLineEdit leaves for text before it scrolls: its contents less a
 // margin of 2 pixels either side, the caret, and the face's overhang on the
-// left, by which it indents every text.
+// left, which it also keeps free.
 void TextBox::fitText() {
     QStyleOptionFrame option;
     initStyleOption(&option);
