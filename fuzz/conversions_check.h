@@ -6,8 +6,8 @@
 
 namespace fuzzcheck {
 
-// Checks the conversions of one input, read as UTF-8, against strtod in the
-// "C" locale and plain arithmetic. Empty when they agree, else the first
+// Checks the conversions of one input, read as Latin-1, against strtod in
+// the "C" locale and plain arithmetic. Empty when they agree, else the first
 // difference.
 std::string checkConversions(const std::uint8_t *data, std::size_t size);
 

@@ -6,8 +6,13 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
 #include <QValidator>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 namespace {
@@ -53,19 +58,13 @@ QAccessibleInterface *labelAccessible(const QString &className, QObject *object)
 }
 
 // Characters that have no business in a number and would hide what the box
-// holds: control characters, and the marks, embeddings, overrides and
-// isolates that reorder text ("\u202E123" shows "321").
-bool isHidden(QChar c) {
-    switch (c.unicode()) {
-    case 0x061C:
-    case 0x200E:
-    case 0x200F:
-        return true;
-    default:
-        return c.category() == QChar::Other_Control ||
-               (c.unicode() >= 0x202A && c.unicode() <= 0x202E) ||
-               (c.unicode() >= 0x2066 && c.unicode() <= 0x2069);
-    }
+// holds: control characters, and the invisible format characters: zero-width
+// spaces and joiners, soft hyphens, byte order marks, and the marks,
+// embeddings, overrides and isolates that reorder text ("\u202E123" shows
+// "321").
+bool isHidden(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Other_Control || category == QChar::Other_Format;
 }
 
 // Where the first `count` characters end, as a reader counts them (grapheme
@@ -110,12 +109,17 @@ public:
     void setMaximum(int count) { m_maximum = count; }
 
     State validate(QString &input, int &pos) const override {
-        for (qsizetype i = input.size() - 1; i >= 0; --i) {
-            if (isHidden(input[i])) {
-                input.remove(i, 1);
-                if (i < pos)
-                    --pos;
+        for (qsizetype end = input.size(); end > 0;) { // character by character, from the end
+            qsizetype start = end - 1;
+            char32_t c = input[start].unicode();
+            if (input[start].isLowSurrogate() && start > 0 && input[start - 1].isHighSurrogate())
+                c = QChar::surrogateToUcs4(input[--start], input[end - 1]);
+            if (isHidden(c)) {
+                input.remove(start, end - start);
+                if (start < pos)
+                    pos -= int(std::min(end, qsizetype(pos)) - start);
             }
+            end = start;
         }
         if (m_maximum > 0 && characterBoundary(input, m_maximum) < input.size())
             cutInsertionToFit(input, pos);
@@ -209,8 +213,52 @@ void Button::keyPressEvent(QKeyEvent *event) {
     QPushButton::keyPressEvent(event);
 }
 
-TextBox::TextBox(QWidget *parent) : QLineEdit(parent), m_input(new BoxInput(this)) {
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent), m_input(new BoxInput(this)), m_font(font()) {
     setValidator(m_input);
+    connect(this, &QLineEdit::textChanged, this, &TextBox::fitText);
+}
+
+void TextBox::changeEvent(QEvent *event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting) {
+        m_font = font(); // which still carries any narrowing: the font as given has none
+        m_font.setStretch(QFont::AnyStretch);
+        fitText();
+    }
+}
+
+void TextBox::resizeEvent(QResizeEvent *event) {
+    QLineEdit::resizeEvent(event);
+    fitText();
+}
+
+// The face is stretched horizontally (FreeType scales the glyphs), so the
+// line edit lays out, draws and hit-tests the narrowed text itself. The room
+// is what QLineEdit leaves for text before it scrolls: its contents less a
+// margin of 2 pixels either side, the caret, and the face's overhang on the
+// left, which it also keeps free.
+void TextBox::fitText() {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const int room =
+        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - 2 * 2;
+    const auto widthUsed = [this](const QFont &font) {
+        return int(std::ceil(QFontMetricsF(font, this).horizontalAdvance(text()))) + 1 +
+               std::max(0, -QFontMetrics(font, this).minLeftBearing());
+    };
+    QFont fitted = m_font;
+    const int used = widthUsed(m_font);
+    if (used > room && room > 0) {
+        int stretch = std::clamp(100 * room / used, 1, 99);
+        fitted.setStretch(stretch);
+        while (stretch > 1 && widthUsed(fitted) > room)
+            fitted.setStretch(--stretch);
+    }
+    if (fitted == font())
+        return;
+    m_fitting = true;
+    setFont(fitted);
+    m_fitting = false;
 }
 
 void TextBox::setMaximumCharacters(int count) {

@@ -50,9 +50,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
-// A one-line box that keeps out control and bidirectional formatting
+// A one-line box that keeps out control characters and invisible format
 // characters, typed or pasted, and holds at most its maximum number of
-// characters without ever cutting one in half.
+// characters without ever cutting one in half. A text wider than the box is
+// drawn narrowed until it fits, so that all of it is seen at once; the caret,
+// the selection and clicks follow the narrowed characters.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -65,8 +67,16 @@ public:
     void showRefusal(const QString &why);
     void clearRefusal();
 
+protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void fitText();
+
     BoxInput *m_input;
+    QFont m_font; // as set, before any narrowing
+    bool m_fitting = false;
     QPalette m_normalPalette;
     QString m_normalToolTip;
     bool m_refused = false;

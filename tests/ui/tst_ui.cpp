@@ -144,6 +144,8 @@ private slots:
         QTest::addRow("accent_not_split") << "1" << "e\u0301x" << "" << "1e\u0301x";
         QTest::addRow("paste_into_middle_cut") << "19" << "2345" << "" << "129";
         QTest::addRow("typed_beyond_refused") << "" << "" << "1234" << "123";
+        QTest::addRow("invisible_format_dropped") << "" << "1\u200B\uFEFF\u00AD0" << "" << "10";
+        QTest::addRow("format_pair_dropped") << "" << "4\U000E00315" << "" << "45";
         // clang-format on
     }
     void boxKeepsWhatReadersSee() {
@@ -184,6 +186,37 @@ private slots:
         QVERIFY(green); // in the label's own text colour
         QVERIFY(right > image.width() * 3 / 4);
         QVERIFY(right < image.width() - 1);
+    }
+
+    // A text wider than its box is narrowed until all of it shows: its ink
+    // is that of the whole text in the font the box draws it in, uncut and
+    // inside the frame. A text that fits keeps the font it was given.
+    void boxShowsWholeText_data() {
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("narrowed");
+        QTest::addRow("six_widest_digits") << 30.0 << QSize(73, 56) << "888888" << true;
+        QTest::addRow("six_digits") << 30.0 << QSize(73, 56) << "123456" << true;
+        QTest::addRow("three_widest_digits") << 26.25 << QSize(49, 49) << "888" << true;
+        QTest::addRow("short_text_kept") << 30.0 << QSize(73, 56) << "93" << false;
+    }
+    void boxShowsWholeText() {
+        QFETCH(qreal, points);
+        QFETCH(QSize, size);
+        QFETCH(QString, text);
+        QFETCH(bool, narrowed);
+        const QFont given = fontFor({"Agency FB", points});
+        TextBox box;
+        box.setFont(given);
+        box.resize(size);
+        const QImage blank = box.grab().toImage();
+        box.setText(text);
+        const auto [left, right] = inkSpan(box.grab().toImage(), blank);
+        QVERIFY(left > 1 && right < size.width() - 2);
+        const int whole = QFontMetrics(box.font()).tightBoundingRect(text).width();
+        QVERIFY2(qAbs(right - left + 1 - whole) <= 1, qPrintable(QString::number(right - left)));
+        QCOMPARE(whole < QFontMetrics(given).tightBoundingRect(text).width(), narrowed);
     }
 
     void outlineWholeAtEveryScale_data() {
@@ -312,6 +345,17 @@ private slots:
         QTEST(problem ? problem->section(" Start", 0, 0) : "platform " + platform, "outcome");
         QCOMPARE(status, problem ? 1 : 0);
         QVERIFY(!problem || !problem->contains('\n'));
+    }
+
+private:
+    // The first and last columns in which two pictures differ.
+    static std::pair<int, int> inkSpan(const QImage &drawn, const QImage &blank) {
+        std::pair<int, int> span{drawn.width(), -1};
+        for (int x = 0; x < drawn.width(); ++x)
+            for (int y = 0; y < drawn.height(); ++y)
+                if (drawn.pixel(x, y) != blank.pixel(x, y))
+                    span = {std::min(span.first, x), x};
+        return span;
     }
 };
 
