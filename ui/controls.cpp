@@ -169,14 +169,6 @@ void Label::setCaption(const QString &caption) {
     }
 }
 
-void Label::setBackColour(const core::Colour &colour) {
-    ui::setBackColour(this, colour);
-}
-
-void Label::setForeColour(const core::Colour &colour) {
-    ui::setForeColour(this, colour);
-}
-
 void Label::paintEvent(QPaintEvent *event) {
     const QRectF room = contentsRect();
     const qreal needed = QFontMetricsF(font(), this).horizontalAdvance(text());
@@ -192,10 +184,6 @@ void Label::paintEvent(QPaintEvent *event) {
 
 Frame::Frame(QWidget *parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Sunken); // an etched line, as a frame without caption
-}
-
-void Frame::setBackColour(const core::Colour &colour) {
-    ui::setBackColour(this, colour);
 }
 
 Button::Button(QWidget *parent) : QPushButton(parent) {

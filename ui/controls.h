@@ -25,8 +25,6 @@ public:
     // "7"), and hears of every change.
     void setCaption(const QString &caption);
     void setText(const QString &) = delete;
-    void setBackColour(const core::Colour &colour);
-    void setForeColour(const core::Colour &colour);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -36,8 +34,6 @@ class Frame : public QFrame {
     Q_OBJECT
 public:
     explicit Frame(QWidget *parent = nullptr);
-
-    void setBackColour(const core::Colour &colour);
 };
 
 // Never a default button; Enter presses it when it has the focus, as Space does.

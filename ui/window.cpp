@@ -4,6 +4,7 @@
 #include "fonts.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -41,7 +42,7 @@ Window::Window(const QString &title, int clientWidth, int clientHeight,
 
     m_client = new QWidget(this);
     m_client->setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
-    setBackColour(m_client, backColour);
+    colour({m_client, backColour, std::nullopt});
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -79,6 +80,26 @@ void Window::closeEvent(QCloseEvent *) {
     endProgram();
 }
 
+void Window::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        for (const Colours &colours : std::as_const(m_colours))
+            paint(colours);
+    QMainWindow::changeEvent(event);
+}
+
+// Frames and labels own their colours: a colour given to a container must
+// not spill into the controls it holds.
+void Window::colour(const Colours &colours) {
+    m_colours.append(colours);
+    paint(colours);
+}
+
+void Window::paint(const Colours &colours) {
+    setBackColour(colours.widget, colours.back);
+    if (colours.fore)
+        setForeColour(colours.widget, *colours.fore);
+}
+
 void Window::place(QWidget *widget, const Look &look) {
     widget->setGeometry(toPixels(look.twips));
     if (look.font)
@@ -88,11 +109,9 @@ void Window::place(QWidget *widget, const Look &look) {
     widget->setHidden(!look.visible);
 }
 
-// Frames and labels own their colours: a colour given to a container must
-// not spill into the controls it holds.
 void Window::setUp(Frame *frame, const Look &look) {
     place(frame, look);
-    frame->setBackColour(look.backColour.value_or(core::SystemColour::ButtonFace));
+    colour({frame, look.backColour.value_or(core::SystemColour::ButtonFace), std::nullopt});
     frame->setFocusPolicy(Qt::NoFocus);
 }
 
@@ -101,8 +120,8 @@ void Window::setUp(Label *label, const Look &look) {
     label->setCaption(look.text);
     if (look.align == Align::Centre)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setBackColour(look.backColour.value_or(core::SystemColour::ButtonFace));
-    label->setForeColour(look.foreColour.value_or(core::SystemColour::ButtonText));
+    colour({label, look.backColour.value_or(core::SystemColour::ButtonFace),
+            look.foreColour.value_or(core::SystemColour::ButtonText)});
     label->setFocusPolicy(Qt::NoFocus);
 }
 

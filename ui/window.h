@@ -54,8 +54,20 @@ protected:
     void showMessage(const QString &text);
 
     void closeEvent(QCloseEvent *event) override;
+    // A new palette (the desktop turned dark, say) colours the window anew.
+    void changeEvent(QEvent *event) override;
 
 private:
+    // A background and a text colour the description gives a widget, resolved
+    // again when the desktop's palette changes.
+    struct Colours {
+        QWidget *widget;
+        core::Colour back;
+        std::optional<core::Colour> fore;
+    };
+    void colour(const Colours &colours);
+    static void paint(const Colours &colours);
+
     // What a row says of its control, whatever its kind.
     struct Look {
         Twips twips;
@@ -72,13 +84,13 @@ private:
 
     Window(const QString &title, int clientWidth, int clientHeight, const core::Colour &backColour);
 
-    template<typename W> static W *create(W *&slot, QWidget *container, const Look &look) {
+    template<typename W> W *create(W *&slot, QWidget *container, const Look &look) {
         slot = new W(container);
         setUp(slot, look);
         return slot;
     }
-    static void setUp(Frame *frame, const Look &look);
-    static void setUp(Label *label, const Look &look);
+    void setUp(Frame *frame, const Look &look);
+    void setUp(Label *label, const Look &look);
     static void setUp(Button *button, const Look &look);
     static void setUp(TextBox *box, const Look &look);
     static void setUp(Shape *shape, const Look &look);
@@ -91,6 +103,7 @@ private:
 
     QWidget *m_client = nullptr;
     QList<Timer *> m_timers;
+    QList<Colours> m_colours;
     QPointer<QMessageBox> m_message;
     bool m_ended = false;
 };

@@ -176,9 +176,9 @@ void CountdownWindow::chooseScheme(const core::Scheme &scheme, ui::MenuItem *ite
 }
 
 void CountdownWindow::changeEvent(QEvent *event) {
+    ui::Window::changeEvent(event); // the rest of the window first
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
         ui::showScheme(m_scheme, m_controls.display, m_controls.digitCells);
-    ui::Window::changeEvent(event);
 }
 
 } // namespace common

@@ -82,12 +82,6 @@ struct DesktopPalette {
     const QPalette before = QApplication::palette();
 };
 
-double contrast(const QColor &one, const QColor &other) {
-    return core::contrastRatio(
-        {std::uint8_t(one.red()), std::uint8_t(one.green()), std::uint8_t(one.blue())},
-        {std::uint8_t(other.red()), std::uint8_t(other.green()), std::uint8_t(other.blue())});
-}
-
 QList<qint16> values(std::initializer_list<int> list) {
     return QList<qint16>(list.begin(), list.end());
 }
@@ -104,12 +98,11 @@ private slots:
     void spinAndZero_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("zero");
-        QTest::addRow("corvane2") << "corvane2"
-                                  << "Zero";
-        QTest::addRow("corvane") << "corvane"
-                                 << "Zero";
-        QTest::addRow("pallix") << "pallix"
-                                << "Clear";
+        // clang-format off
+        QTest::addRow("corvane2") << "corvane2" << "Zero";
+        QTest::addRow("corvane") << "corvane" << "Zero";
+        QTest::addRow("pallix") << "pallix" << "Clear";
+        // clang-format on
     }
     void spinAndZero() {
         QFETCH(QString, program);
@@ -140,13 +133,10 @@ private slots:
         const auto spun = values({2, 3, 5, 1, 1, 7, 7, 7, 7, 7});
         const QList<qint16> none;
         // clang-format off
-        // Every tick lowers the number by one, a 10 (drawn twice to stay) in
-        // its place too: from N, 0 0 0 after N ticks and the end at N + 1.
+        // A 10 (drawn twice to stay) counts as ten in its place; from N the
+        // count ends at tick N + 1.
         QTest::addRow("borrow_twice") << "corvane2" << values({1, 0, 0}) << "Spin|Count down|tick" << "0 9 9 1 1 11100 countdown";
-        QTest::addRow("ten_stays_until_lowered") << "corvane" << values({3, 10, 10, 4}) << "Spin|Count down|tick*4" << "3 10 0 1 1 11100 countdown";
         QTest::addRow("ten_lowered") << "corvane2" << values({3, 10, 10, 4}) << "Spin|Count down|tick*5" << "3 9 9 1 1 11100 countdown";
-        QTest::addRow("ten_in_units") << "corvane" << values({0, 1, 10, 10}) << "Spin|Count down|tick" << "0 1 9 1 1 11100 countdown";
-        QTest::addRow("tens_everywhere_to_zero") << "corvane2" << values({10, 10, 10, 10, 10, 10}) << "Spin|Count down|tick*1110" << "0 0 0 1 1 11100 countdown";
         QTest::addRow("tens_everywhere_end") << "corvane2" << values({10, 10, 10, 10, 10, 10}) << "Spin|Count down|tick*1111" << "0 0 0 1 1 11100 notice";
         QTest::addRow("corvane_end") << "corvane" << values({0, 0, 2}) << "Spin|Count down|tick*3" << "0 0 0 1 1 11100";
         // With the other actions.
@@ -206,21 +196,16 @@ private slots:
         QTEST(state(window.get()), "state");
     }
 
-    // The real timers, at short intervals typed into the boxes.
-    void timersRun() {
-        const ScriptedDraw script{{0, 1, 2}};
-        auto window = open("corvane2", script.draw());
+    // The countdown's real timer, at a short interval typed into its box;
+    // the "spun" rows above let auto-spin's run.
+    void countdownTimerRuns() {
+        auto window = open("corvane2", ScriptedDraw{{0, 1, 2}}.draw());
         click(window.get(), "Spin");
         type(window.get(), "Countdown Speed", "1");
         click(window.get(), "Count down");
         QTRY_VERIFY_WITH_TIMEOUT(noticeShown(window.get()), 20000);
         QVERIFY(find<ui::Label>(window.get(), "Countdown Complete")->font().italic());
         QCOMPARE(state(window.get()), "0 0 0 1 1 11100 notice");
-        type(window.get(), "Speed of Spins", "1");
-        click(window.get(), "Auto- Spinner");
-        QTRY_VERIFY_WITH_TIMEOUT(*script.count > 50, 20000);
-        click(window.get(), "Zero");
-        QCOMPARE(state(window.get()), "0 0 0 0 0 11100");
     }
 
     // Each scheme colours the display and every cell, hidden ones too, with
@@ -251,7 +236,6 @@ private slots:
                                                 : qMakePair(desktop.color(QPalette::Button),
                                                             desktop.color(QPalette::ButtonText)));
         QCOMPARE(checkedItems(window.get()), corvane2 ? "Fluro" : "");
-        QCOMPARE(window->menuBar()->actions().size(), 2); // Output and Visual
         QSet<QString> seen;
         for (const QString &scheme : schemes) {
             choose(window.get(), "Output", "1 Number");
@@ -260,7 +244,9 @@ private slots:
             const auto [back, fore] = wornColours(window.get());
             QVERIFY(back.isValid());
             if (scheme != "grey") // pale by design, as the light desktop paints it
-                QVERIFY2(contrast(back, fore) >= core::readableContrast, qPrintable(scheme));
+                QVERIFY2(core::contrastRatio(core::rgb(back.rgb()), core::rgb(fore.rgb())) >=
+                             core::readableContrast,
+                         qPrintable(scheme));
             else if (!dark)
                 QCOMPARE(qMakePair(back, fore),
                          qMakePair(desktop.color(QPalette::Button),
@@ -288,6 +274,9 @@ private slots:
         for (const ui::Window *window : {corvane.get(), corvane2.get()})
             QTRY_COMPARE_WITH_TIMEOUT(
                 wornColours(window), qMakePair(QColor(0x42, 0x42, 0x45), QColor(Qt::white)), 20000);
+        // The rest of the window follows too.
+        const QPalette caption = find<ui::Label>(corvane2.get(), "Speed of Spins")->palette();
+        QCOMPARE(caption.color(QPalette::Window), QColor(0x42, 0x42, 0x45));
     }
 
     // A batch makes as many spins as the box says, five draws each, and
@@ -298,13 +287,8 @@ private slots:
         QTest::addColumn<QString>("state");
         // clang-format off
         QTest::addRow("as_opened") << "233" << 1165 << "1 1 1 1 1 11111";
-        QTest::addRow("zero") << "0" << 0 << "0 0 0 0 0 11111";
         QTest::addRow("negative") << "-2" << 0 << "0 0 0 0 0 11111";
-        QTest::addRow("empty") << "" << 0 << "0 0 0 0 0 11111";
-        QTest::addRow("letters") << "abc" << 0 << "0 0 0 0 0 11111";
-        QTest::addRow("rounds_down") << "2.4" << 10 << "1 1 1 1 1 11111";
         QTest::addRow("rounds_up") << "2.6" << 15 << "1 1 1 1 1 11111";
-        QTest::addRow("leading_number") << "12x" << 60 << "1 1 1 1 1 11111";
         QTest::addRow("largest") << "3e4" << 150000 << "1 1 1 1 1 11111";
         QTest::addRow("refused") << "4e4" << 0 << "0 0 0 0 0 11111 refused";
         // clang-format on

@@ -127,20 +127,6 @@ private slots:
         QVERIFY(first != second);
     }
 
-    // What a cell shows: 1 to 9 at 11/100 each, 10 at 1/100.
-    void cellValueRedrawsOnce() {
-        const core::Draw draw = core::clockSeededDraw();
-        std::array<int, 11> counts{};
-        const int cells = 200'000;
-        for (int i = 0; i < cells; ++i)
-            ++counts.at(std::size_t(core::drawCellValue(draw)));
-        std::array<double, 10> expected;
-        expected.fill(0.11);
-        expected[9] = 0.01;
-        QCOMPARE(counts[0], 0);
-        QVERIFY(chiSquare(counts, expected, cells) < 27.88);
-    }
-
     // Each tick that does not finish lowers 100 h + 10 t + u by exactly one,
     // a place at 10 included, until 0 0 0; the tick after that finishes and
     // leaves 0 0 0.

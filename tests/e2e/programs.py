@@ -114,14 +114,6 @@ def check_program(name, process):
     assert status == 0 and not errors, f"{name} ended with {status}: {errors[:5]}"
 
 
-def check_display_not_answering(path):
-    """A display that does not answer: one line that names it, and status 1."""
-    result = run(path, env=dict(os.environ, DISPLAY=":4711"))
-    lines = result.stderr.strip().splitlines()
-    assert result.returncode == 1 and len(lines) == 1 and "display :4711." in lines[0], \
-        f"status {result.returncode}: {lines}"
-
-
 def check_headless_run(path):
     """make run without a display keeps a picture of the window, not of the screen."""
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
@@ -143,14 +135,12 @@ def main():
     for name in ("AT_SPI_BUS_ADDRESS", "QT_QPA_PLATFORM"):
         os.environ.pop(name, None)  # the programs' own choices, and this run's buses
     failures, process, wm = 0, None, None
-    for what, check in (("with a display that does not answer", check_display_not_answering),
-                        ("under make run without a display", check_headless_run)):
-        try:
-            check(programs[0][1])
-            print(f"PASS {programs[0][0]} {what}")
-        except Exception as error:
-            failures += 1
-            print(f"FAIL {programs[0][0]} {what}: {error!r}")
+    try:
+        check_headless_run(programs[0][1])
+        print(f"PASS {programs[0][0]} under make run without a display")
+    except Exception as error:
+        failures += 1
+        print(f"FAIL {programs[0][0]} under make run without a display: {error!r}")
     # Without -noreset Xvfb resets when its last client leaves, and refuses the
     # clients that connect meanwhile (the accessibility registry).
     xvfb, os.environ["DISPLAY"] = start_xvfb("-noreset")

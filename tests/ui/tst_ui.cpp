@@ -3,6 +3,7 @@
 // and the choice of display.
 
 #include "ui/application.h"
+#include "ui/colours.h"
 #include "ui/command_line.h"
 #include "ui/controls.h"
 #include "ui/display.h"
@@ -21,15 +22,10 @@ namespace {
 
 struct TestControls {
     Frame *panel = nullptr;
-    Label *hidden = nullptr;
     CellRow cells{};
-    Button *first = nullptr;
-    Button *second = nullptr;
-    Button *third = nullptr;
-    Label *back = nullptr;
-    Label *front = nullptr;
+    Label *hidden = nullptr, *back = nullptr, *front = nullptr, *boxCaption = nullptr;
+    Button *first = nullptr, *second = nullptr, *third = nullptr;
     TextBox *box = nullptr;
-    Label *boxCaption = nullptr;
     Timer *ticker = nullptr;
     QMenu *menu = nullptr;
 };
@@ -165,27 +161,21 @@ private slots:
         QCOMPARE(box->text(), after);
     }
 
-    // A caption wider than its label is narrowed, not cut: its ink ends
-    // inside the label, and its last digit is there.
+    // A caption wider than its label is narrowed, not cut: its ink, in the
+    // label's own text colour, ends inside the label, and its last digit is
+    // there.
     void wideCaptionNarrowedToFit() {
         Label cell;
-        cell.setForeColour(core::rgb(0x00FF00));
+        setForeColour(&cell, core::rgb(0x00FF00));
         cell.setFont(fontFor({"Agency FB Digits", 222, true}));
         cell.setGeometry(0, 0, 129, 329);
+        const QImage blank = cell.grab().toImage();
         cell.setCaption(QStringLiteral("10"));
         const QImage image = cell.grab().toImage();
-        const QRgb back = image.pixel(image.width() - 1, 0);
-        int right = -1;
-        bool green = false;
-        for (int x = 0; x < image.width(); ++x)
-            for (int y = 0; y < image.height(); ++y)
-                if (image.pixel(x, y) != back) {
-                    right = x;
-                    green = green || image.pixel(x, y) == qRgb(0, 255, 0);
-                }
-        QVERIFY(green); // in the label's own text colour
-        QVERIFY(right > image.width() * 3 / 4);
-        QVERIFY(right < image.width() - 1);
+        const int right = inkSpan(image, blank).second;
+        QVERIFY(right > image.width() * 3 / 4 && right < image.width() - 1);
+        const QRgb green = qRgb(0, 255, 0);
+        QVERIFY(image.createMaskFromColor(green) != blank.createMaskFromColor(green));
     }
 
     // A text wider than its box is narrowed until all of it shows: its ink
