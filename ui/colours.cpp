@@ -36,7 +36,7 @@ void setBack(QWidget *widget, const QColor &colour) {
 }
 
 core::Rgb toRgb(const QColor &colour) {
-    return {std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())};
+    return core::rgb(colour.rgb()); // 0xAARRGGBB: the alpha falls away
 }
 
 QColor toQColor(core::Rgb rgb) {
