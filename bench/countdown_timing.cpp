@@ -49,10 +49,10 @@ Result measure(const Run &run) {
     std::vector<std::int16_t> digits{std::int16_t(start / 100), std::int16_t(start / 10 % 10),
                                      std::int16_t(start % 10)};
     std::size_t next = 0;
-    common::CountdownWindow window(corvane2::program,
-                                   [&] { return next < digits.size() ? digits[next++] : 1; });
+    countdown::CountdownWindow window(corvane2::program,
+                                      [&] { return next < digits.size() ? digits[next++] : 1; });
     window.show();
-    const common::CountdownControls &controls = window.controls();
+    const countdown::CountdownControls &controls = window.controls();
     controls.spinButton->click();
     controls.countdownSpeedBox->setText(QString::number(run.intervalMs));
     ui::Timer *timer = controls.countdownTimer;

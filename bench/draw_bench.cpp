@@ -2,7 +2,7 @@
 // a draw cannot do without: one read of the clock and one step of the
 // generator.
 
-#include "core/cells.h"
+#include "core/digits.h"
 #include "core/draw.h"
 #include "core/random_source.h"
 
@@ -22,8 +22,7 @@ BENCHMARK(BM_Draw);
 void BM_SpinDraws(benchmark::State &state) {
     const core::Draw draw = core::clockSeededDraw();
     for (auto _ : state)
-        for (std::size_t cell = 0; cell < core::cellCount; ++cell)
-            benchmark::DoNotOptimize(core::drawCellValue(draw));
+        benchmark::DoNotOptimize(core::spin(draw));
 }
 BENCHMARK(BM_SpinDraws);
 

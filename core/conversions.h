@@ -20,6 +20,8 @@ namespace core {
 
 // The longest wait a timer takes, in milliseconds.
 inline constexpr std::int32_t maxInterval = std::numeric_limits<std::int32_t>::max();
+// The most spins one batch makes.
+inline constexpr std::int16_t maxSpins = std::numeric_limits<std::int16_t>::max();
 
 // The number at the start of the text: blanks skipped, then an optional
 // sign, digits, an optional fraction and an optional exponent ("12x" is 12,
@@ -37,7 +39,8 @@ std::optional<std::int32_t> roundToInt32(double value);
 std::optional<std::int32_t> intervalFromText(std::u16string_view text);
 
 // The spins a batch makes for a box's text: its leading number rounded to a
-// whole number (0 or less makes none). Empty beyond the 16-bit range.
+// whole number (0 or less makes none). Empty outside the 16-bit range, whose
+// top is maxSpins.
 std::optional<std::int16_t> spinCountFromText(std::u16string_view text);
 
 } // namespace core

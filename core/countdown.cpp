@@ -16,6 +16,10 @@ bool lowerWithBorrow(std::int16_t &place) {
 
 } // namespace
 
+Countdown Countdown::from(const Digits &digits) {
+    return {.hundreds = digits[0], .tens = digits[1], .units = digits[2]};
+}
+
 Countdown::Tick Countdown::tick() {
     if (hundreds == 0 && tens == 0 && units == 0)
         return Tick::Finished;
@@ -23,6 +27,13 @@ Countdown::Tick Countdown::tick() {
     if (lowerWithBorrow(units) && lowerWithBorrow(tens))
         --hundreds;
     return Tick::Lowered;
+}
+
+Digits Countdown::shownIn(Digits digits) const {
+    digits[0] = hundreds;
+    digits[1] = tens;
+    digits[2] = units;
+    return digits;
 }
 
 } // namespace core

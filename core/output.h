@@ -1,9 +1,9 @@
 #pragma once
 
-// Which digit cells the Output menu leaves shown for each count. Odd counts
-// are centred on the middle cell; even counts sit one place left of centre.
+// Which digit cells are shown: the patterns of the Output menu, and what
+// "Count down" does to the pattern of the moment.
 
-#include "cells.h"
+#include "digits.h"
 
 #include <array>
 
@@ -11,6 +11,8 @@ namespace core {
 
 using CellVisibility = std::array<bool, cellCount>;
 
+// Odd counts are centred on the middle cell; even counts sit one place left
+// of centre.
 namespace output {
 inline constexpr CellVisibility one{false, false, true, false, false};
 inline constexpr CellVisibility two{false, true, true, false, false};
@@ -18,5 +20,16 @@ inline constexpr CellVisibility three{false, true, true, true, false};
 inline constexpr CellVisibility four{true, true, true, true, false};
 inline constexpr CellVisibility five{true, true, true, true, true};
 } // namespace output
+
+// The countdown's places are the first three cells. Counting hides the two
+// beyond them and leaves the others as they are, so a place the Output menu
+// hid stays hidden and still counts.
+inline constexpr CellVisibility countdownPlaces{true, true, true, false, false};
+
+constexpr CellVisibility whileCounting(CellVisibility shown) {
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        shown[i] = shown[i] && countdownPlaces[i];
+    return shown;
+}
 
 } // namespace core

@@ -59,13 +59,13 @@ void setForeColour(QWidget *widget, const core::Colour &colour) {
     setRole(widget, QPalette::WindowText, resolveColour(colour));
 }
 
-void showScheme(const core::Scheme &scheme, QWidget *frame, std::span<Label *const> cells) {
+void paintScheme(const core::Scheme &scheme, QWidget *frame, const CellRow &cells) {
     const core::SchemeColours desktop{toRgb(resolveColour(scheme.frameBack)),
                                       toRgb(resolveColour(scheme.cellBack)),
                                       toRgb(resolveColour(scheme.cellFore))};
     const core::SchemeColours shown = core::readableColours(scheme, desktop);
     setBack(frame, toQColor(shown.frameBack));
-    for (Label *cell : cells) {
+    for (DigitCell *cell : cells) {
         setBack(cell, toQColor(shown.cellBack));
         setRole(cell, QPalette::WindowText, toQColor(shown.cellFore));
     }

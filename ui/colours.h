@@ -1,18 +1,15 @@
 #pragma once
 
+#include "window_description.h"
+
 #include "core/colour.h"
 #include "core/schemes.h"
 
 #include <QColor>
-#include <QPalette>
-
-#include <span>
 
 class QWidget;
 
 namespace ui {
-
-class Label;
 
 // A direct colour as it is; a system colour from the application's palette
 // at the moment of the call, so it follows the desktop's settings.
@@ -22,10 +19,9 @@ QColor resolveColour(const core::Colour &colour);
 void setBackColour(QWidget *widget, const core::Colour &colour);
 void setForeColour(QWidget *widget, const core::Colour &colour);
 
-// Shows a colour scheme on a frame and the cells in it, resolved as a whole
+// Paints a colour scheme on a frame and the cells in it, resolved as a whole
 // from the application's palette: in the desktop's colours where they keep
-// the digits readable, otherwise in the usual desktop colours. Shown again
-// after the palette changes, it follows the new one.
-void showScheme(const core::Scheme &scheme, QWidget *frame, std::span<Label *const> cells);
+// the digits readable, otherwise in the usual desktop colours.
+void paintScheme(const core::Scheme &scheme, QWidget *frame, const CellRow &cells);
 
 } // namespace ui

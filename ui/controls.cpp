@@ -1,7 +1,5 @@
 #include "controls.h"
 
-#include "colours.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -16,6 +14,17 @@
 
 namespace ui {
 namespace {
+
+// A refused box's tint: a light red behind black text, readable on any
+// desktop.
+const QColor refusedBase(255, 205, 205);
+const QColor refusedText(Qt::black);
+
+// What QLineEdit keeps free on either side of its text inside the contents
+// rectangle, in pixels.
+constexpr int lineEditTextMargin = 2;
+// The caret QLineEdit draws after the text, in pixels.
+constexpr int caretWidth = 1;
 
 // What assistive technology reads from a label: its name (the accessible
 // name given by the window, else the text) and, as its value, the text, so
@@ -106,6 +115,7 @@ public:
                 [this](const QString &text) { m_accepted = text; });
     }
 
+    int maximum() const { return m_maximum; }
     void setMaximum(int count) { m_maximum = count; }
 
     State validate(QString &input, int &pos) const override {
@@ -182,6 +192,23 @@ void Label::paintEvent(QPaintEvent *event) {
     painter.drawText(QRectF(0, 0, needed, room.height()), int(alignment()), text());
 }
 
+void DigitCell::showValue(std::int16_t value) {
+    if (value == m_value)
+        return;
+    m_value = value;
+    setCaption(QString::number(value));
+}
+
+void showDigits(const CellRow &cells, const core::Digits &digits) {
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        cells[i]->showValue(digits[i]);
+}
+
+void showCells(const CellRow &cells, const core::CellVisibility &shown) {
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        cells[i]->setVisible(shown[i]);
+}
+
 Frame::Frame(QWidget *parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Sunken); // an etched line, as a frame without caption
 }
@@ -222,16 +249,16 @@ void TextBox::resizeEvent(QResizeEvent *event) {
 
 // The face is stretched horizontally (FreeType scales the glyphs), so the
 // line edit lays out, draws and hit-tests the narrowed text itself. The room
-// is what QLineEdit leaves for text before it scrolls: its contents less a
-// margin of 2 pixels either side, the caret, and the face's overhang on the
-// left, which it also keeps free.
+// is what QLineEdit leaves for text before it scrolls: its contents less its
+// margin either side, the caret, and the face's overhang on the left, which
+// it also keeps free.
 void TextBox::fitText() {
     QStyleOptionFrame option;
     initStyleOption(&option);
-    const int room =
-        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - 2 * 2;
+    const int room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() -
+                     2 * lineEditTextMargin;
     const auto widthUsed = [this](const QFont &font) {
-        return int(std::ceil(QFontMetricsF(font, this).horizontalAdvance(text()))) + 1 +
+        return int(std::ceil(QFontMetricsF(font, this).horizontalAdvance(text()))) + caretWidth +
                std::max(0, -QFontMetrics(font, this).minLeftBearing());
     };
     QFont fitted = m_font;
@@ -249,6 +276,10 @@ void TextBox::fitText() {
     m_fitting = false;
 }
 
+int TextBox::maximumCharacters() const {
+    return m_input->maximum();
+}
+
 void TextBox::setMaximumCharacters(int count) {
     m_input->setMaximum(count);
 }
@@ -259,8 +290,8 @@ void TextBox::showRefusal(const QString &why) {
         m_normalToolTip = toolTip();
     }
     QPalette tinted = m_normalPalette;
-    tinted.setColor(QPalette::Base, QColor(255, 205, 205));
-    tinted.setColor(QPalette::Text, Qt::black);
+    tinted.setColor(QPalette::Base, refusedBase);
+    tinted.setColor(QPalette::Text, refusedText);
     setPalette(tinted);
     setToolTip(why);
     m_refused = true;

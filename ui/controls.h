@@ -2,12 +2,18 @@
 
 // The kinds of control a window description can hold, as thin Qt widgets.
 
-#include "core/colour.h"
+#include "window_description.h"
+
+#include "core/digits.h"
+#include "core/output.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <cstdint>
+#include <optional>
 
 namespace ui {
 
@@ -29,6 +35,26 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+// A digit cell: a label that shows a number. It is written only when the
+// number changes, so that a row shown again after every tick or spin
+// repaints, and tells assistive technology of, just the cells that changed.
+class DigitCell : public Label {
+    Q_OBJECT
+public:
+    using Label::Label;
+
+    void showValue(std::int16_t value);
+
+private:
+    std::optional<std::int16_t> m_value; // none until a value is first shown
+};
+
+// Shows the digits in the row of cells; only the cells whose value changed
+// are written.
+void showDigits(const CellRow &cells, const core::Digits &digits);
+// Shows the cells the pattern says and hides the others.
+void showCells(const CellRow &cells, const core::CellVisibility &shown);
 
 class Frame : public QFrame {
     Q_OBJECT
@@ -56,6 +82,8 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget *parent = nullptr);
 
+    // 0: no limit.
+    int maximumCharacters() const;
     void setMaximumCharacters(int count);
 
     // Marks the text as refused without interrupting the typing: the box is

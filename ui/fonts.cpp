@@ -59,7 +59,7 @@ QFont fontFor(const Font &font) {
     QFont qfont;
     if (!font.family.empty())
         qfont.setFamily(installedFamily(toQString(font.family)));
-    qfont.setPixelSize(static_cast<int>(std::lround(font.points * 96.0 / 72.0)));
+    qfont.setPixelSize(static_cast<int>(std::lround(font.points * pixelsPerInch / pointsPerInch)));
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     return qfont;

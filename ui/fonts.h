@@ -21,9 +21,8 @@ namespace ui {
 void installFontSubstitutes();
 
 // The font for a description's point size, in the first installed stand-in
-// of the family it names. Sizes become pixels at 96 per inch, the same scale
-// that turns twips into pixels, so text keeps its size against the controls
-// whatever the screen reports.
+// of the family it names. Points become pixels at the scale that turns twips
+// into pixels (pixelsPerInch).
 QFont fontFor(const Font &font);
 
 } // namespace ui

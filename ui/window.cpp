@@ -1,7 +1,7 @@
 #include "window.h"
 
-#include "colours.h"
 #include "fonts.h"
+#include "window_hints.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -16,7 +16,7 @@ namespace ui {
 namespace {
 
 int toPixels(int twips) {
-    return twips / twipsPerPixel;
+    return twips * pixelsPerInch / twipsPerInch;
 }
 
 QRect toPixels(const Twips &twips) {
@@ -24,9 +24,25 @@ QRect toPixels(const Twips &twips) {
                  toPixels(twips.height));
 }
 
-// Labels and shapes lie behind the frames, buttons and boxes of their container.
+// Labels, cells and shapes lie behind the frames, buttons and boxes of their
+// container.
 bool isBackdrop(const QWidget *widget) {
     return qobject_cast<const Label *>(widget) || qobject_cast<const Shape *>(widget);
+}
+
+// What every kind of control takes from its row: place, size, font, name
+// and visibility.
+void place(QWidget *widget, const Properties &properties, const Twips &twips) {
+    widget->setGeometry(toPixels(twips));
+    if (properties.font)
+        widget->setFont(fontFor(*properties.font));
+    if (!properties.accessibleName.empty())
+        widget->setAccessibleName(toQString(properties.accessibleName));
+    widget->setHidden(!properties.visible);
+}
+
+void place(QWidget *widget, const Properties &properties) {
+    place(widget, properties, properties.twips);
 }
 
 } // namespace
@@ -49,8 +65,9 @@ Window::Window(const QString &title, int clientWidth, int clientHeight,
 
 Window::~Window() = default;
 
-MenuItem *Window::addMenuItem(QMenu *menu, std::string_view caption, MenuItem::Mark mark) {
-    return new MenuItem(menu->addAction(toQString(caption)), mark, this);
+void Window::showScheme(const core::Scheme &scheme, Frame *frame, const CellRow &cells) {
+    m_scheme = SchemeShown{scheme, frame, cells};
+    paintScheme(scheme, frame, cells);
 }
 
 void Window::endProgram() {
@@ -82,9 +99,23 @@ void Window::closeEvent(QCloseEvent *) {
 
 void Window::changeEvent(QEvent *event) {
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
-        for (const Colours &colours : std::as_const(m_colours))
-            paint(colours);
+        recolour();
     QMainWindow::changeEvent(event);
+}
+
+void Window::showEvent(QShowEvent *event) {
+    // Before the window is first mapped, when the window manager reads it.
+    if (!m_shownBefore)
+        keepOffTaskbar(this);
+    m_shownBefore = true;
+    QMainWindow::showEvent(event);
+}
+
+void Window::recolour() {
+    for (const Colours &colours : std::as_const(m_colours))
+        paint(colours);
+    if (m_scheme)
+        paintScheme(m_scheme->scheme, m_scheme->frame, m_scheme->cells);
 }
 
 // Frames and labels own their colours: a colour given to a container must
@@ -100,50 +131,67 @@ void Window::paint(const Colours &colours) {
         setForeColour(colours.widget, *colours.fore);
 }
 
-void Window::place(QWidget *widget, const Look &look) {
-    widget->setGeometry(toPixels(look.twips));
-    if (look.font)
-        widget->setFont(fontFor(*look.font));
-    if (!look.accessibleName.isEmpty())
-        widget->setAccessibleName(look.accessibleName);
-    widget->setHidden(!look.visible);
+Frame *Window::makeFrame(QWidget *container, const Properties &properties) {
+    auto *frame = new Frame(container);
+    place(frame, properties);
+    colour({frame, properties.backColour.value_or(core::SystemColour::ButtonFace), std::nullopt});
+    return frame;
 }
 
-void Window::setUp(Frame *frame, const Look &look) {
-    place(frame, look);
-    colour({frame, look.backColour.value_or(core::SystemColour::ButtonFace), std::nullopt});
-    frame->setFocusPolicy(Qt::NoFocus);
+CellRow Window::makeCells(QWidget *container, const Properties &properties) {
+    CellRow cells;
+    Twips twips = properties.twips;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        cells[i] = new DigitCell(container);
+        place(cells[i], properties, twips);
+        setUp(cells[i], properties);
+        cells[i]->setAccessibleName(toQString(properties.accessibleName) + QLatin1Char(' ') +
+                                    QString::number(i + 1));
+        twips.left += properties.cellSpacing;
+    }
+    return cells;
 }
 
-void Window::setUp(Label *label, const Look &look) {
-    place(label, look);
-    label->setCaption(look.text);
-    if (look.align == Align::Centre)
+Label *Window::makeLabel(QWidget *container, const Properties &properties) {
+    auto *label = new Label(container);
+    place(label, properties);
+    setUp(label, properties);
+    return label;
+}
+
+void Window::setUp(Label *label, const Properties &properties) {
+    label->setCaption(toQString(properties.text));
+    if (properties.align == Align::Centre)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    colour({label, look.backColour.value_or(core::SystemColour::ButtonFace),
-            look.foreColour.value_or(core::SystemColour::ButtonText)});
-    label->setFocusPolicy(Qt::NoFocus);
+    colour({label, properties.backColour.value_or(core::SystemColour::ButtonFace),
+            properties.foreColour.value_or(core::SystemColour::ButtonText)});
 }
 
-void Window::setUp(Button *button, const Look &look) {
-    place(button, look);
-    button->setText(look.text);
+Shape *makeShape(QWidget *container, const Properties &properties) {
+    auto *shape = new Shape(container);
+    place(shape, properties);
+    return shape;
 }
 
-void Window::setUp(TextBox *box, const Look &look) {
-    place(box, look);
-    box->setMaximumCharacters(look.maxLength);
-    box->setText(look.text);
+Button *makeButton(QWidget *container, const Properties &properties) {
+    auto *button = new Button(container);
+    place(button, properties);
+    button->setText(toQString(properties.text));
+    return button;
 }
 
-void Window::setUp(Shape *shape, const Look &look) {
-    place(shape, look);
+TextBox *makeBox(QWidget *container, const Properties &properties) {
+    auto *box = new TextBox(container);
+    place(box, properties);
+    box->setMaximumCharacters(properties.maxLength);
+    box->setText(toQString(properties.text));
+    return box;
 }
 
-void Window::nameBy(Label *label, QWidget *widget) {
+void nameBy(Label *label, TextBox *box) {
     // The buddy also tells assistive technology that the label labels the box.
-    label->setBuddy(widget);
-    widget->setAccessibleName(label->text());
+    label->setBuddy(box);
+    box->setAccessibleName(label->text());
 }
 
 void Window::stackAndOrder(const QList<QWidget *> &created, const QList<QWidget *> &tabOrder) {

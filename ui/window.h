@@ -1,20 +1,21 @@
 #pragma once
 
 // The window layer: builds a program's window from its description into the
-// program's struct of typed controls, and gives the window class menu items,
-// messages that do not block, and program end.
+// program's struct of typed controls, and gives the window class colour
+// schemes, messages that do not block, and program end.
 
+#include "colours.h"
 #include "controls.h"
-#include "menu_item.h"
 #include "text.h"
 #include "timer.h"
 #include "window_description.h"
 
 #include <QList>
 #include <QMainWindow>
+#include <QMap>
 #include <QPointer>
 
-#include <type_traits>
+#include <optional>
 
 class QMenu;
 class QMessageBox;
@@ -43,7 +44,9 @@ protected:
     // them in the program's struct.
     template<typename Controls> Controls build(const WindowDescription<Controls> &description);
 
-    MenuItem *addMenuItem(QMenu *menu, std::string_view caption, MenuItem::Mark mark);
+    // Shows a colour scheme on a frame and the cells in it, in place of the
+    // colours the description gives them, until another scheme is shown.
+    void showScheme(const core::Scheme &scheme, Frame *frame, const CellRow &cells);
 
     // Stops every timer at once, closes the window and signals programEnded:
     // no tick reaches the program after this.
@@ -56,47 +59,34 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // A new palette (the desktop turned dark, say) colours the window anew.
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
-    // A background and a text colour the description gives a widget, resolved
-    // again when the desktop's palette changes.
+    // A background and a text colour the description gives a widget.
     struct Colours {
         QWidget *widget;
         core::Colour back;
         std::optional<core::Colour> fore;
     };
-    void colour(const Colours &colours);
-    static void paint(const Colours &colours);
-
-    // What a row says of its control, whatever its kind.
-    struct Look {
-        Twips twips;
-        QString text;
-        std::optional<Font> font;
-        Align align;
-        bool visible;
-        std::optional<core::Colour> backColour;
-        std::optional<core::Colour> foreColour;
-        int maxLength;
-        QString accessibleName;
+    struct SchemeShown {
+        core::Scheme scheme;
+        Frame *frame;
+        CellRow cells;
     };
-    template<typename Controls> static Look lookOf(const Control<Controls> &row);
 
     Window(const QString &title, int clientWidth, int clientHeight, const core::Colour &backColour);
 
-    template<typename W> W *create(W *&slot, QWidget *container, const Look &look) {
-        slot = new W(container);
-        setUp(slot, look);
-        return slot;
-    }
-    void setUp(Frame *frame, const Look &look);
-    void setUp(Label *label, const Look &look);
-    static void setUp(Button *button, const Look &look);
-    static void setUp(TextBox *box, const Look &look);
-    static void setUp(Shape *shape, const Look &look);
-    static void place(QWidget *widget, const Look &look);
+    // Every colour as the desktop's palette now resolves it: the
+    // description's, then the scheme shown over them.
+    void recolour();
+    void colour(const Colours &colours);
+    static void paint(const Colours &colours);
 
-    static void nameBy(Label *label, QWidget *widget);
+    Frame *makeFrame(QWidget *container, const Properties &properties);
+    CellRow makeCells(QWidget *container, const Properties &properties);
+    Label *makeLabel(QWidget *container, const Properties &properties);
+    void setUp(Label *label, const Properties &properties);
+
     void stackAndOrder(const QList<QWidget *> &created, const QList<QWidget *> &tabOrder);
     Timer *addTimer(int interval);
     QMenu *addMenu(std::string_view caption);
@@ -104,45 +94,49 @@ private:
     QWidget *m_client = nullptr;
     QList<Timer *> m_timers;
     QList<Colours> m_colours;
+    std::optional<SchemeShown> m_scheme;
     QPointer<QMessageBox> m_message;
+    bool m_shownBefore = false;
     bool m_ended = false;
 };
 
-template<typename Controls> Window::Look Window::lookOf(const Control<Controls> &row) {
-    QString name = toQString(row.accessibleName);
-    if (row.index >= 0)
-        name += QLatin1Char(' ') + QString::number(row.index + 1);
-    return {row.twips,      toQString(row.text), row.font,      row.align, row.visible,
-            row.backColour, row.foreColour,      row.maxLength, name};
-}
+// The controls without a colour of their own in the description, which
+// need nothing from the window: made alone.
+Shape *makeShape(QWidget *container, const Properties &properties);
+Button *makeButton(QWidget *container, const Properties &properties);
+TextBox *makeBox(QWidget *container, const Properties &properties);
+// The label's text names the box, to assistive technology too.
+void nameBy(Label *label, TextBox *box);
 
 template<typename Controls> Controls Window::build(const WindowDescription<Controls> &description) {
     Controls controls{};
     QList<QWidget *> created;
+    QMap<int, QWidget *> tabStops;
     for (const Control<Controls> &row : description.controls) {
         // A container comes before what it holds.
         QWidget *container = row.in ? controls.*row.in : m_client;
         Q_ASSERT(container);
-        const Look look = lookOf(row);
-        created.append(std::visit(
-            [&](auto member) -> QWidget * {
-                auto &slot = controls.*member;
-                if constexpr (std::is_same_v<std::remove_reference_t<decltype(slot)>, CellRow>)
-                    return create(slot.at(std::size_t(row.index)), container, look);
-                else
-                    return create(slot, container, look);
-            },
-            row.handle));
+        const Properties &properties = row.properties;
+        if (row.frame)
+            created.append(controls.*row.frame = makeFrame(container, properties));
+        if (row.cells)
+            for (DigitCell *cell : controls.*row.cells = makeCells(container, properties))
+                created.append(cell);
+        if (row.label)
+            created.append(controls.*row.label = makeLabel(container, properties));
+        if (row.shape)
+            created.append(controls.*row.shape = makeShape(container, properties));
+        if (row.button)
+            created.append(controls.*row.button = makeButton(container, properties));
+        if (row.box)
+            created.append(controls.*row.box = makeBox(container, properties));
+        if (properties.tabIndex > 0)
+            tabStops.insert(properties.tabIndex, created.last());
     }
-    for (qsizetype i = 0; i < created.size(); ++i)
-        if (const auto namedBy = description.controls[std::size_t(i)].namedBy)
-            nameBy(controls.*namedBy, created[i]);
-
-    QList<QWidget *> tabOrder;
-    for (const TabStop<Controls> &stop : description.tabOrder)
-        tabOrder.append(
-            std::visit([&](auto member) -> QWidget * { return controls.*member; }, stop));
-    stackAndOrder(created, tabOrder);
+    for (const Control<Controls> &row : description.controls)
+        if (row.namedBy)
+            nameBy(controls.*row.namedBy, controls.*row.box);
+    stackAndOrder(created, tabStops.values());
 
     for (const TimerRow<Controls> &row : description.timers)
         controls.*row.handle = addTimer(row.interval);

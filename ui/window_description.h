@@ -6,24 +6,25 @@
 // never place or style a control by hand.
 //
 // Each program lists its controls as the members of a struct of typed
-// pointers (its Controls); every row of the description names the member it
-// fills, and refers to its container, its naming label and its place in the
-// tab order by member too. A misspelt control does not compile.
+// pointers (its Controls). Every row of the description names the member it
+// fills, under the field of its kind (.button = &Controls::spinButton), and
+// its container and naming label by member too: a misspelt control, or one
+// of the wrong kind, does not compile.
 
-#include "core/cells.h"
 #include "core/colour.h"
+#include "core/digits.h"
 
 #include <array>
 #include <optional>
 #include <span>
 #include <string_view>
-#include <variant>
 
 class QMenu;
 
 namespace ui {
 
 class Button;
+class DigitCell;
 class Frame;
 class Label;
 class Shape;
@@ -31,7 +32,7 @@ class TextBox;
 class Timer;
 
 // The row of digit cells, left to right.
-using CellRow = std::array<Label *, core::cellCount>;
+using CellRow = std::array<DigitCell *, core::cellCount>;
 
 // Left, Top, Width and Height inside the container, in twips (1/1440 inch).
 struct Twips {
@@ -41,7 +42,11 @@ struct Twips {
     int height = 0;
 };
 
-inline constexpr int twipsPerPixel = 15;
+// Twips and point sizes alike become pixels at 96 to the inch, so text keeps
+// its size against the controls whatever the screen reports.
+inline constexpr int pixelsPerInch = 96;
+inline constexpr int twipsPerInch = 1440;
+inline constexpr int pointsPerInch = 72;
 
 struct Font {
     std::string_view family{}; // empty: the toolkit's default interface font
@@ -52,16 +57,8 @@ struct Font {
 
 enum class Align { Left, Centre };
 
-// The member a control is built into; its type says the kind of control. A
-// cell of the CellRow is chosen by the row's index.
-template<typename Controls>
-using Handle = std::variant<Frame * Controls::*, Label * Controls::*, CellRow Controls::*,
-                            Button * Controls::*, TextBox * Controls::*, Shape * Controls::*>;
-
-template<typename Controls> struct Control {
-    Handle<Controls> handle;
-    int index = -1;                 // the cell, for a CellRow
-    Frame *Controls::*in = nullptr; // the container; none for the window itself
+// What a row says of its control, whatever its kind.
+struct Properties {
     Twips twips{};
     std::string_view text{};
     std::optional<Font> font{};
@@ -70,15 +67,33 @@ template<typename Controls> struct Control {
     std::optional<core::Colour> backColour{};
     std::optional<core::Colour> foreColour{};
     int maxLength = 0; // text boxes, in characters; 0 for no limit
-    // For assistive technology: the label whose text names this control on
-    // screen, or a name of its own where nothing on screen names it (a cell
-    // adds its number, "Digit 1").
-    Label *Controls::*namedBy = nullptr;
+    // Buttons and boxes: their place in the order Tab visits them, from 1;
+    // the first has the focus when the window opens. 0: not visited.
+    int tabIndex = 0;
+    // For assistive technology, where nothing on screen names the control;
+    // the cells of a row add their number ("Digit 1").
     std::string_view accessibleName{};
+    // A row of digit cells: twips from one cell's left edge to the next's;
+    // twips gives the first cell.
+    int cellSpacing = 0;
 };
 
-template<typename Controls>
-using TabStop = std::variant<Button * Controls::*, TextBox * Controls::*>;
+template<typename Controls> struct Control {
+    // The control the row makes, in the member of the Controls it fills:
+    // exactly one of these.
+    Frame *Controls::*frame = nullptr;
+    CellRow Controls::*cells = nullptr;
+    Label *Controls::*label = nullptr;
+    Shape *Controls::*shape = nullptr;
+    Button *Controls::*button = nullptr;
+    TextBox *Controls::*box = nullptr;
+
+    Frame *Controls::*in = nullptr; // the container; none for the window itself
+    Properties properties{};
+    // A box: the label whose text names it on screen, which also names it to
+    // assistive technology.
+    Label *Controls::*namedBy = nullptr;
+};
 
 template<typename Controls> struct TimerRow {
     Timer *Controls::*handle;
@@ -96,13 +111,10 @@ template<typename Controls> struct WindowDescription {
     int clientWidth = 0; // twips, inside the frame and below the menu bar
     int clientHeight = 0;
     core::Colour backColour = core::SystemColour::MenuText;
-    // A container comes before what it holds. Among the labels and shapes of
-    // one container, later rows lie in front; frames, buttons and boxes lie in
-    // front of them all.
+    // A container comes before what it holds. Among the labels, cells and
+    // shapes of one container, later rows lie in front; frames, buttons and
+    // boxes lie in front of them all.
     std::span<const Control<Controls>> controls{};
-    // The buttons and boxes in the order Tab visits them; the first has the
-    // focus when the window opens.
-    std::span<const TabStop<Controls>> tabOrder{};
     std::span<const TimerRow<Controls>> timers{};
     std::span<const Menu<Controls>> menus{};
 };

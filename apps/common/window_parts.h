@@ -1,9 +1,8 @@
 #pragma once
 
-// What the windows of the programs have in common: the title, the fonts, the
-// digit cells, and the choices of the Output menu.
+// What the windows of all the programs have in common: the title, the fonts
+// and the row of digit cells.
 
-#include "core/output.h"
 #include "ui/window_description.h"
 
 #include <string_view>
@@ -21,28 +20,16 @@ inline constexpr ui::Font buttonFont{"Agency FB", 24, true};
 inline constexpr ui::Font boxFont{"Agency FB", 30};
 inline constexpr ui::Font captionFont{"MS Sans Serif", 17.25};
 
-// Digit cell number index + 1 of the display, "0" in the cell font.
-template<typename Controls>
-constexpr ui::Control<Controls> digitCell(int index, int left, int top) {
-    return {.handle = &Controls::digitCells,
-            .index = index,
+// The five digit cells in the display, "Digit 1" to "Digit 5", each "0" in
+// the cell font; the first at left and top, the next ones 2190 twips apart.
+template<typename Controls> constexpr ui::Control<Controls> digitCells(int left, int top) {
+    return {.cells = &Controls::digitCells,
             .in = &Controls::display,
-            .twips = {left, top, 1935, 4935},
-            .text = "0",
-            .font = cellFont,
-            .accessibleName = "Digit"};
+            .properties = {.twips = {left, top, 1935, 4935},
+                           .text = "0",
+                           .font = cellFont,
+                           .accessibleName = "Digit",
+                           .cellSpacing = 2190}};
 }
-
-struct CellCountChoice {
-    std::string_view caption;
-    core::CellVisibility shown;
-};
-
-// The Output menu of the countdown programs, top to bottom.
-inline constexpr CellCountChoice cellCountChoices[] = {
-    {"5 Numbers", core::output::five},  {"4 Numbers", core::output::four},
-    {"3 Numbers", core::output::three}, {"2 Numbers", core::output::two},
-    {"1 Number", core::output::one},
-};
 
 } // namespace common

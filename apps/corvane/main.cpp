@@ -1,7 +1,8 @@
 #include "description.h"
 
-#include "ui/application.h"
+#include "startup/run.h"
 
 int main(int argc, char **argv) {
-    return ui::run<common::CountdownWindow>(argc, argv, corvane::program);
+    return startup::run(
+        argc, argv, [] { return std::make_unique<countdown::CountdownWindow>(corvane::program); });
 }

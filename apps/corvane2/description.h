@@ -1,12 +1,12 @@
 #pragma once
 
-#include "apps/common/countdown_window.h"
+#include "apps/countdown/countdown_window.h"
 
 namespace corvane2 {
 
 // The full countdown display program: the countdown window with its
 // "Countdown Complete" notice, a box for the countdown's speed, and four
 // colour schemes, opening in Fluro.
-extern const common::CountdownProgram program;
+extern const countdown::CountdownProgram program;
 
 } // namespace corvane2

@@ -1,22 +1,11 @@
 #pragma once
 
-#include "ui/window_description.h"
+#include "apps/batch/batch_window.h"
 
 namespace pallix {
 
-struct BatchControls {
-    ui::Frame *display = nullptr;
-    ui::CellRow digitCells{};
-    ui::Frame *controlPanel = nullptr;
-    ui::Button *spinButton = nullptr;
-    ui::Button *autoSpinButton = nullptr;
-    ui::Button *clearButton = nullptr;
-    ui::Label *spinCountCaption = nullptr;
-    ui::TextBox *spinCountBox = nullptr;
-    ui::Button *exitButton = nullptr;
-};
-
-// The one window of the batch spin programs; pallix and pallixb both open it.
-extern const ui::WindowDescription<BatchControls> description;
+// The batch spin program, shipped as pallix and as pallixb: the batch window
+// with the box for the number of spins.
+extern const batch::BatchProgram program;
 
 } // namespace pallix

@@ -1,8 +1,9 @@
-#include "batch_window.h"
+#include "description.h"
 
-#include "ui/application.h"
+#include "startup/run.h"
 
 // Built twice, as pallix and as pallixb: one program under two names.
 int main(int argc, char **argv) {
-    return ui::run<pallix::BatchWindow>(argc, argv);
+    return startup::run(argc, argv,
+                        [] { return std::make_unique<batch::BatchWindow>(pallix::program); });
 }

@@ -7,7 +7,7 @@
 // usage: soak_driver SECONDS
 
 #include "apps/corvane2/description.h"
-#include "ui/application.h"
+#include "startup/run.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,12 +21,6 @@
 
 namespace {
 
-// The soak driver names itself; it is not one of the shipped programs.
-constexpr ui::VersionRecord soakVersion{.company = "Quabrix International",
-                                        .product = "Vantorel",
-                                        .program = "soak_driver",
-                                        .version = "2.00"};
-
 long residentKiB() {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
@@ -37,6 +31,12 @@ long residentKiB() {
 
 } // namespace
 
+// The soak driver names itself; it is not one of the shipped programs.
+const startup::VersionRecord startup::programVersion{.company = "Quabrix International",
+                                                     .product = "Vantorel",
+                                                     .program = "soak_driver",
+                                                     .version = "2.00"};
+
 int main(int argc, char **argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: soak_driver SECONDS\n");
@@ -44,11 +44,11 @@ int main(int argc, char **argv) {
     }
     const int seconds = std::atoi(argv[1]);
     QApplication app(argc, argv);
-    ui::prepareApplication(soakVersion);
-    common::CountdownWindow window(corvane2::program);
+    startup::prepareApplication(startup::programVersion);
+    countdown::CountdownWindow window(corvane2::program);
     QObject::connect(&window, &ui::Window::programEnded, &app, &QCoreApplication::quit);
     window.show();
-    const common::CountdownControls &controls = window.controls();
+    const countdown::CountdownControls &controls = window.controls();
     QPushButton *const spin = controls.spinButton;
     QPushButton *const countDown = controls.countDownButton;
     ui::Timer *const autoSpinTimer = controls.autoSpinTimer;

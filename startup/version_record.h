@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace ui {
+namespace startup {
 
 // What a program file says about itself: its maker, its product, its version
 // and what it is for. The same record names the running application to the
@@ -21,4 +21,4 @@ struct VersionRecord {
 // programs in packaging/CMakeLists.txt.
 extern const VersionRecord programVersion;
 
-} // namespace ui
+} // namespace startup

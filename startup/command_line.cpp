@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "text.h"
+#include "ui/text.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -9,8 +9,10 @@
 #include <cstdio>
 #include <cstring>
 
-namespace ui {
+namespace startup {
 namespace {
+
+using ui::toQString;
 
 // The options Qt itself reads from the command line of every widgets program
 // on X11, so that they pass through to it.
@@ -99,4 +101,4 @@ std::optional<int> answerCommandLine(const QStringList &arguments, const Version
     return std::nullopt;
 }
 
-} // namespace ui
+} // namespace startup

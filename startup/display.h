@@ -1,7 +1,6 @@
 #pragma once
 
-// The program's place on the desktop: which display it opens, and staying
-// off the task bar.
+// Which display the program opens, and one line for the user when it cannot.
 
 #include "version_record.h"
 
@@ -10,9 +9,7 @@
 
 #include <optional>
 
-class QWidget;
-
-namespace ui {
+namespace startup {
 
 // Chooses the platform before the application is made. Where the user named
 // none (-platform, QT_QPA_PLATFORM), an X display is preferred whenever there
@@ -33,8 +30,4 @@ public:
     DisplayConnectionWatch &operator=(const DisplayConnectionWatch &) = delete;
 };
 
-// Asks the task bar and the pager to leave the window out, before the window
-// is first shown. Only X has these hints; elsewhere nothing happens.
-void keepOffTaskbar(QWidget *window);
-
-} // namespace ui
+} // namespace startup

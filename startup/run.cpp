@@ -1,0 +1,61 @@
+#include "run.h"
+
+#include "command_line.h"
+#include "display.h"
+
+#include "ui/fonts.h"
+#include "ui/text.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+namespace startup {
+namespace {
+
+QStringList argumentList(int argc, char **argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// The application, connected to its display; a display or platform that
+// fails ends the program with one line.
+std::unique_ptr<QApplication> makeApplication(int &argc, char **argv, const VersionRecord &record) {
+    const DisplayConnectionWatch watch(record);
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+} // namespace
+
+int run(int argc, char **argv, const MakeWindow &makeWindow) {
+    const QStringList arguments = argumentList(argc, argv);
+    if (const std::optional<int> status = answerCommandLine(arguments, programVersion))
+        return *status;
+    if (const std::optional<QString> problem = chooseDisplay(arguments, programVersion)) {
+        QTextStream(stderr) << *problem << '\n';
+        return 1;
+    }
+    std::jthread fontConfiguration = ui::readFontConfigurationAhead();
+    const std::unique_ptr<QApplication> app = makeApplication(argc, argv, programVersion);
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
+    prepareApplication(programVersion);
+    const std::unique_ptr<ui::Window> window = makeWindow();
+    QObject::connect(window.get(), &ui::Window::programEnded, app.get(), &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    window->show();
+    return app->exec();
+}
+
+void prepareApplication(const VersionRecord &record) {
+    QApplication::setOrganizationName(ui::toQString(record.company));
+    QApplication::setApplicationName(ui::toQString(record.product));
+    QApplication::setApplicationVersion(ui::toQString(record.version));
+    // Lets the desktop match the window to the program's desktop entry and
+    // so to its icon and name.
+    QGuiApplication::setDesktopFileName(ui::toQString(record.desktopEntry));
+    ui::installFontSubstitutes();
+}
+
+} // namespace startup
