@@ -5,7 +5,9 @@
 
 #include "digits.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
 
 namespace core {
 
@@ -27,8 +29,7 @@ inline constexpr CellVisibility five{true, true, true, true, true};
 inline constexpr CellVisibility countdownPlaces{true, true, true, false, false};
 
 constexpr CellVisibility whileCounting(CellVisibility shown) {
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        shown[i] = shown[i] && countdownPlaces[i];
+    std::ranges::transform(shown, countdownPlaces, shown.begin(), std::logical_and{});
     return shown;
 }
 
