@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace ui {
+
+class BoxInput;
+
+// A one-line box that keeps out control characters and invisible format
+// characters, typed or pasted, and holds at most its maximum number of
+// characters without ever cutting one in half. A text wider than the box is
+// drawn narrowed until it fits, so that all of it is seen at once; the caret,
+// the selection and clicks follow the narrowed characters.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+
+    // 0: no limit.
+    int maximumCharacters() const;
+    void setMaximumCharacters(int count);
+
+    // Marks the text as refused without interrupting the typing: the box is
+    // tinted and its tool tip says why, until clearRefusal().
+    void showRefusal(const QString &why);
+    void clearRefusal();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fitText();
+
+    BoxInput *m_input;
+    QFont m_font; // as set, before any narrowing
+    bool m_fitting = false;
+    QPalette m_normalPalette;
+    QString m_normalToolTip;
+    bool m_refused = false;
+};
+
+} // namespace ui
