@@ -47,6 +47,7 @@ QString quotedName(const QString &message) {
 // this file.
 struct ConnectionFailure {
     QString program;
+    bool platformChosenHere = false;
     QString unopenedDisplay;
     QString missingPlatform;
     QString unloadedPlatform;
@@ -63,7 +64,9 @@ std::optional<ConnectionFailure> watched;
 QString ConnectionFailure::oneLine(const QString &fatal) const {
     // Unset, Wayland clients connect to wayland-0.
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
-    if (missingPlatform == QLatin1String("wayland"))
+    // Wayland chosen here, for a session that has nothing else: what to
+    // install. A platform the user chose gets the list of those there are.
+    if (missingPlatform == QLatin1String("wayland") && platformChosenHere)
         return QStringLiteral("%1: cannot open Wayland display %2 without Qt's Wayland platform "
                               "plugin. Install Debian's package qt6-wayland, or set DISPLAY to "
                               "an X display that is running.")
@@ -109,27 +112,29 @@ void watchConnection(QtMsgType type, const QMessageLogContext &context, const QS
 
 } // namespace
 
-std::optional<QString> chooseDisplay(const QStringList &arguments, const VersionRecord &record) {
+DisplayChoice chooseDisplay(const QStringList &arguments, const VersionRecord &record) {
     if (hasOption(arguments, QStringLiteral("platform")) ||
         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return std::nullopt; // the user's choice
+        return {}; // the user's choice
     if (hasOption(arguments, QStringLiteral("display")) ||
         !qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
-        return std::nullopt;
+        return {.chosenHere = true};
     }
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "wayland");
-        return std::nullopt;
+        return {.chosenHere = true};
     }
     const QString program = ui::toQString(record.program);
-    return QStringLiteral("%1: no display to open (DISPLAY is not set).").arg(program) +
-           whatToDo(program);
+    return {.problem = QStringLiteral("%1: no display to open (DISPLAY is not set).").arg(program) +
+                       whatToDo(program)};
 }
 
-DisplayConnectionWatch::DisplayConnectionWatch(const VersionRecord &record) {
+DisplayConnectionWatch::DisplayConnectionWatch(const VersionRecord &record,
+                                               const DisplayChoice &choice) {
     watched.emplace();
     watched->program = ui::toQString(record.program);
+    watched->platformChosenHere = choice.chosenHere;
     watched->previousHandler = qInstallMessageHandler(watchConnection);
 }
 

@@ -11,12 +11,18 @@
 
 namespace startup {
 
+struct DisplayChoice {
+    // The platform is the program's choice, not the user's.
+    bool chosenHere = false;
+    // The one line to tell the user when there is no display to open.
+    std::optional<QString> problem{};
+};
+
 // Chooses the platform before the application is made. Where the user named
 // none (-platform, QT_QPA_PLATFORM), an X display is preferred whenever there
 // is one, also on a Wayland session, since only X lets a window ask to stay
 // off the task bar; otherwise Wayland where there is a Wayland display.
-// Returns the one line to tell the user when there is no display to open.
-std::optional<QString> chooseDisplay(const QStringList &arguments, const VersionRecord &record);
+DisplayChoice chooseDisplay(const QStringList &arguments, const VersionRecord &record);
 
 // Held around the making of the application: a display that does not
 // answer, or a platform that is not there or cannot start, ends the program
@@ -24,7 +30,7 @@ std::optional<QString> chooseDisplay(const QStringList &arguments, const Version
 // the check, so no connection is made beforehand just to test the display.
 class DisplayConnectionWatch {
 public:
-    explicit DisplayConnectionWatch(const VersionRecord &record);
+    DisplayConnectionWatch(const VersionRecord &record, const DisplayChoice &choice);
     ~DisplayConnectionWatch();
     DisplayConnectionWatch(const DisplayConnectionWatch &) = delete;
     DisplayConnectionWatch &operator=(const DisplayConnectionWatch &) = delete;

@@ -21,8 +21,9 @@ QStringList argumentList(int argc, char **argv) {
 
 // The application, connected to its display; a display or platform that
 // fails ends the program with one line.
-std::unique_ptr<QApplication> makeApplication(int &argc, char **argv, const VersionRecord &record) {
-    const DisplayConnectionWatch watch(record);
+std::unique_ptr<QApplication> makeApplication(int &argc, char **argv, const VersionRecord &record,
+                                              const DisplayChoice &choice) {
+    const DisplayConnectionWatch watch(record, choice);
     return std::make_unique<QApplication>(argc, argv);
 }
 
@@ -32,12 +33,13 @@ int run(int argc, char **argv, const MakeWindow &makeWindow) {
     const QStringList arguments = argumentList(argc, argv);
     if (const std::optional<int> status = answerCommandLine(arguments, programVersion))
         return *status;
-    if (const std::optional<QString> problem = chooseDisplay(arguments, programVersion)) {
-        QTextStream(stderr) << *problem << '\n';
+    const DisplayChoice display = chooseDisplay(arguments, programVersion);
+    if (display.problem) {
+        QTextStream(stderr) << *display.problem << '\n';
         return 1;
     }
     std::jthread fontConfiguration = ui::readFontConfigurationAhead();
-    const std::unique_ptr<QApplication> app = makeApplication(argc, argv, programVersion);
+    const std::unique_ptr<QApplication> app = makeApplication(argc, argv, programVersion, display);
     if (fontConfiguration.joinable())
         fontConfiguration.join();
     prepareApplication(programVersion);

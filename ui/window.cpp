@@ -5,15 +5,26 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTimer>
+
+#include <chrono>
 
 // The window icon's drawing, `vantorel`.
 #include "icon.xpm"
 
 namespace ui {
 namespace {
+
+using namespace std::chrono_literals;
+
+// How long after a message has gone the window asks for the focus back.
+// xfwm4 hands the focus to another window only after the message has gone,
+// and overrides an earlier request; under load 5 ms can be too soon.
+constexpr auto focusBackDelay = 100ms;
 
 int toPixels(int twips) {
     return twips * pixelsPerInch / twipsPerInch;
@@ -49,12 +60,16 @@ void place(QWidget *widget, const Properties &properties) {
 
 Window::Window(const QString &title, int clientWidth, int clientHeight,
                const core::Colour &backColour) {
-    // A fixed dialog frame with a close box only. A tool window stays off the
-    // task bar.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A fixed dialog frame with a close box only, and no task-bar button
+    // (keepOffTaskbar). A dialog is the one kind of window without a task-bar
+    // button that openbox focuses when it opens and reaches with Alt+Tab.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(title);
-    setWindowIcon(QIcon(QPixmap(vantorel)));
+    // Qt's own Wayland frame draws the icon where the long title starts, over
+    // its first letters; there the desktop entry shows the icon instead.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        setWindowIcon(QIcon(QPixmap(vantorel)));
 
     m_client = new QWidget(this);
     m_client->setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
@@ -87,6 +102,14 @@ void Window::showMessage(const QString &text) {
         m_message = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vantorel"), QString(),
                                     QMessageBox::Ok, this);
         m_message->setWindowModality(Qt::NonModal);
+        // When the message goes, window managers give the focus to some other
+        // window: the window asks for it back.
+        connect(m_message, &QMessageBox::finished, this, [this] {
+            QTimer::singleShot(focusBackDelay, this, [this] {
+                if (!m_ended)
+                    activateWindow();
+            });
+        });
     }
     m_message->setText(text);
     m_message->show(); // never exec(): no event loop may run inside a handler
@@ -100,13 +123,22 @@ void Window::closeEvent(QCloseEvent *) {
 void Window::changeEvent(QEvent *event) {
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
         recolour();
+    // Minimised, the window shows on the task bar, so that it can be found
+    // again.
+    if (event->type() == QEvent::WindowStateChange)
+        showOnTaskbar(this, isMinimized());
     QMainWindow::changeEvent(event);
 }
 
 void Window::showEvent(QShowEvent *event) {
-    // Before the window is first mapped, when the window manager reads it.
-    if (!m_shownBefore)
+    // Before the window is first mapped, when the window manager reads its
+    // hints. Asked now, the focus is asked for once the window is mapped:
+    // openbox and metacity do not give a new window without a task-bar button
+    // the focus by themselves.
+    if (!m_shownBefore) {
         keepOffTaskbar(this);
+        activateWindow();
+    }
     m_shownBefore = true;
     QMainWindow::showEvent(event);
 }

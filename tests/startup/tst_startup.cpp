@@ -77,7 +77,7 @@ private slots:
         setDisplayEnvironment(environment);
         const VersionRecord record{.program = "prog"};
         const std::optional<QString> problem =
-            chooseDisplay(QStringList{"prog"} + arguments, record);
+            chooseDisplay(QStringList{"prog"} + arguments, record).problem;
         const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
         QTEST(problem ? problem->section(" Start", 0, 0) : "platform " + platform, "outcome");
         QVERIFY(!problem || !problem->contains('\n'));
