@@ -3,7 +3,6 @@
 #include "controls.h"
 
 #include <QApplication>
-#include <QWidget>
 
 namespace ui {
 namespace {
@@ -24,17 +23,6 @@ QColor systemColour(core::SystemColour role) {
     return palette.color(QPalette::ButtonText);
 }
 
-void setRole(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-void setBack(QWidget *widget, const QColor &colour) {
-    widget->setAutoFillBackground(true);
-    setRole(widget, QPalette::Window, colour);
-}
-
 core::Rgb toRgb(const QColor &colour) {
     return core::rgb(colour.rgb()); // 0xAARRGGBB: the alpha falls away
 }
@@ -51,24 +39,14 @@ QColor resolveColour(const core::Colour &colour) {
     return toQColor(std::get<core::Rgb>(colour));
 }
 
-void setBackColour(QWidget *widget, const core::Colour &colour) {
-    setBack(widget, resolveColour(colour));
-}
-
-void setForeColour(QWidget *widget, const core::Colour &colour) {
-    setRole(widget, QPalette::WindowText, resolveColour(colour));
-}
-
-void paintScheme(const core::Scheme &scheme, QWidget *frame, const CellRow &cells) {
+void paintScheme(const core::Scheme &scheme, Frame *frame, const CellRow &cells) {
     const core::SchemeColours desktop{toRgb(resolveColour(scheme.frameBack)),
                                       toRgb(resolveColour(scheme.cellBack)),
                                       toRgb(resolveColour(scheme.cellFore))};
     const core::SchemeColours shown = core::readableColours(scheme, desktop);
-    setBack(frame, toQColor(shown.frameBack));
-    for (DigitCell *cell : cells) {
-        setBack(cell, toQColor(shown.cellBack));
-        setRole(cell, QPalette::WindowText, toQColor(shown.cellFore));
-    }
+    frame->setBackColour(toQColor(shown.frameBack));
+    for (DigitCell *cell : cells)
+        cell->setColours(toQColor(shown.cellBack), toQColor(shown.cellFore));
 }
 
 } // namespace ui

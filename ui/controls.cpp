@@ -7,6 +7,19 @@ namespace ui {
 
 Frame::Frame(QWidget *parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Sunken); // an etched line, as a frame without caption
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Frame::setBackColour(const QColor &back) {
+    if (back == m_back)
+        return;
+    m_back = back;
+    update();
+}
+
+void Frame::paintEvent(QPaintEvent *event) {
+    QPainter(this).fillRect(rect(), m_back);
+    QFrame::paintEvent(event); // the line, in the desktop's colours
 }
 
 Button::Button(QWidget *parent) : QPushButton(parent) {

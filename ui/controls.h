@@ -10,10 +10,20 @@
 
 namespace ui {
 
+// An opaque frame in the colour the window gives it (see Label), with an
+// etched line round it unless told otherwise.
 class Frame : public QFrame {
     Q_OBJECT
 public:
     explicit Frame(QWidget *parent = nullptr);
+
+    void setBackColour(const QColor &back);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_back;
 };
 
 // Never a default button; Enter presses it when it has the focus, as Space does.

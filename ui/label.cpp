@@ -52,7 +52,7 @@ QAccessibleInterface *labelAccessible(const QString &className, QObject *object)
 Label::Label(QWidget *parent) : QLabel(parent) {
     static const bool accessibleLabels = (QAccessible::installFactory(labelAccessible), true);
     Q_UNUSED(accessibleLabels);
-    setAutoFillBackground(true); // labels are opaque
+    setAttribute(Qt::WA_OpaquePaintEvent); // every pixel in its own colours
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextFormat(Qt::PlainText);
 }
@@ -67,17 +67,27 @@ void Label::setCaption(const QString &caption) {
     }
 }
 
-void Label::paintEvent(QPaintEvent *event) {
+void Label::setColours(const QColor &back, const QColor &fore) {
+    if (back == m_back && fore == m_fore)
+        return;
+    m_back = back;
+    m_fore = fore;
+    update();
+}
+
+void Label::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), m_back);
+    painter.setPen(m_fore);
     const QRectF room = contentsRect();
     const qreal needed = QFontMetricsF(font(), this).horizontalAdvance(text());
-    if (needed <= room.width()) {
-        QLabel::paintEvent(event);
+    if (needed > room.width()) { // narrowed to fit
+        painter.translate(room.topLeft());
+        painter.scale(room.width() / needed, 1.0);
+        painter.drawText(QRectF(0, 0, needed, room.height()), int(alignment()), text());
         return;
     }
-    QPainter painter(this); // in the label's font and text colour
-    painter.translate(room.topLeft());
-    painter.scale(room.width() / needed, 1.0);
-    painter.drawText(QRectF(0, 0, needed, room.height()), int(alignment()), text());
+    painter.drawText(room, int(alignment()), text());
 }
 
 void DigitCell::showValue(std::int16_t value) {

@@ -17,10 +17,17 @@ namespace ui {
 
 // An opaque, borderless label. A text wider than the label is drawn narrowed
 // to fit rather than cut off, so a "10" in a digit cell reads as 10.
+//
+// Labels, like frames, paint the colours the window gives them, not their
+// palette's: a platform theme may give every widget a palette of its own at
+// any moment (qt6ct does at each reload of its settings), which must not undo
+// the program's colours.
 class Label : public QLabel {
     Q_OBJECT
 public:
     explicit Label(QWidget *parent = nullptr);
+
+    void setColours(const QColor &back, const QColor &fore);
 
     // The one way to change the text: assistive technology reads it as the
     // label's value when the label has a name of its own ("Digit 1" reads
@@ -30,6 +37,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_back;
+    QColor m_fore;
 };
 
 // A digit cell: a label that shows a number. It is written only when the

@@ -71,9 +71,11 @@ Window::Window(const QString &title, int clientWidth, int clientHeight,
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         setWindowIcon(QIcon(QPixmap(vantorel)));
 
-    m_client = new QWidget(this);
+    m_client = new Frame(this);
+    m_client->setFrameStyle(QFrame::NoFrame);
     m_client->setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
-    colour({m_client, backColour, std::nullopt});
+    m_frameColours.append({m_client, backColour});
+    paint(m_frameColours.last());
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -120,9 +122,22 @@ void Window::closeEvent(QCloseEvent *) {
     endProgram();
 }
 
-void Window::changeEvent(QEvent *event) {
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+bool Window::event(QEvent *event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+    case QEvent::ThemeChange:
         recolour();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void Window::changeEvent(QEvent *event) {
     // Minimised, the window shows on the task bar, so that it can be found
     // again.
     if (event->type() == QEvent::WindowStateChange)
@@ -143,30 +158,30 @@ void Window::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
 }
 
+// The colours resolve from the application's palette, so the palette a
+// platform theme may give each widget does not change them.
 void Window::recolour() {
-    for (const Colours &colours : std::as_const(m_colours))
+    for (const FrameColour &colour : std::as_const(m_frameColours))
+        paint(colour);
+    for (const LabelColours &colours : std::as_const(m_labelColours))
         paint(colours);
     if (m_scheme)
         paintScheme(m_scheme->scheme, m_scheme->frame, m_scheme->cells);
 }
 
-// Frames and labels own their colours: a colour given to a container must
-// not spill into the controls it holds.
-void Window::colour(const Colours &colours) {
-    m_colours.append(colours);
-    paint(colours);
+void Window::paint(const FrameColour &colour) {
+    colour.frame->setBackColour(resolveColour(colour.back));
 }
 
-void Window::paint(const Colours &colours) {
-    setBackColour(colours.widget, colours.back);
-    if (colours.fore)
-        setForeColour(colours.widget, *colours.fore);
+void Window::paint(const LabelColours &colours) {
+    colours.label->setColours(resolveColour(colours.back), resolveColour(colours.fore));
 }
 
 Frame *Window::makeFrame(QWidget *container, const Properties &properties) {
     auto *frame = new Frame(container);
     place(frame, properties);
-    colour({frame, properties.backColour.value_or(core::SystemColour::ButtonFace), std::nullopt});
+    m_frameColours.append({frame, properties.backColour.value_or(core::SystemColour::ButtonFace)});
+    paint(m_frameColours.last());
     return frame;
 }
 
@@ -195,8 +210,9 @@ void Window::setUp(Label *label, const Properties &properties) {
     label->setCaption(toQString(properties.text));
     if (properties.align == Align::Centre)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    colour({label, properties.backColour.value_or(core::SystemColour::ButtonFace),
-            properties.foreColour.value_or(core::SystemColour::ButtonText)});
+    m_labelColours.append({label, properties.backColour.value_or(core::SystemColour::ButtonFace),
+                           properties.foreColour.value_or(core::SystemColour::ButtonText)});
+    paint(m_labelColours.last());
 }
 
 Shape *makeShape(QWidget *container, const Properties &properties) {

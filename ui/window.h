@@ -56,17 +56,23 @@ protected:
     // not block: the handler that calls this runs on to its end.
     void showMessage(const QString &text);
 
+    // A new palette, style or theme (the desktop turned dark, say, or a
+    // platform theme's settings reloaded) colours the window anew.
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    // A new palette (the desktop turned dark, say) colours the window anew.
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
-    // A background and a text colour the description gives a widget.
-    struct Colours {
-        QWidget *widget;
+    // The colours the description gives a frame, and a label and its text.
+    struct FrameColour {
+        Frame *frame;
         core::Colour back;
-        std::optional<core::Colour> fore;
+    };
+    struct LabelColours {
+        Label *label;
+        core::Colour back;
+        core::Colour fore;
     };
     struct SchemeShown {
         core::Scheme scheme;
@@ -79,8 +85,8 @@ private:
     // Every colour as the desktop's palette now resolves it: the
     // description's, then the scheme shown over them.
     void recolour();
-    void colour(const Colours &colours);
-    static void paint(const Colours &colours);
+    static void paint(const FrameColour &colour);
+    static void paint(const LabelColours &colours);
 
     Frame *makeFrame(QWidget *container, const Properties &properties);
     CellRow makeCells(QWidget *container, const Properties &properties);
@@ -91,9 +97,10 @@ private:
     Timer *addTimer(int interval);
     QMenu *addMenu(std::string_view caption);
 
-    QWidget *m_client = nullptr;
+    Frame *m_client = nullptr;
     QList<Timer *> m_timers;
-    QList<Colours> m_colours;
+    QList<FrameColour> m_frameColours;
+    QList<LabelColours> m_labelColours;
     std::optional<SchemeShown> m_scheme;
     QPointer<QMessageBox> m_message;
     bool m_shownBefore = false;

@@ -14,6 +14,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QStyleFactory>
+
+#include <algorithm>
 
 using namespace user;
 
@@ -281,8 +284,55 @@ private slots:
         QCOMPARE(wornColours(corvane.get()), qMakePair(button, QColor(Qt::white)));
         QCOMPARE(wornColours(corvane2.get()), qMakePair(button, QColor(0xF9, 0xF9, 0xF9)));
         // The rest of the window follows too.
-        const QPalette caption = find<ui::Label>(corvane2.get(), "Speed of Spins")->palette();
-        QCOMPARE(caption.color(QPalette::Window), button);
+        const QImage caption = find<ui::Label>(corvane2.get(), "Speed of Spins")->grab().toImage();
+        QCOMPARE(caption.pixelColor(0, 0), button);
+    }
+
+    // What a platform theme sends when its settings change while a program
+    // runs (qt6ct on Qt 6.4): a new style and application palette, then to
+    // every widget, in the arbitrary order of allWidgets(), a theme change
+    // and the new palette set on the widget itself. The scheme and its check
+    // mark agree afterwards in every cell, ticking or not.
+    void themeReload_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<bool>("windowFirst");
+        QTest::addColumn<bool>("ticking");
+        QTest::addRow("corvane2_window_first") << "corvane2"
+                                               << "Fluro" << true << false;
+        QTest::addRow("corvane2_window_last") << "corvane2"
+                                              << "Fluro" << false << false;
+        QTest::addRow("corvane2_ticking") << "corvane2"
+                                          << "Fluro" << true << true;
+        QTest::addRow("corvane_window_first") << "corvane"
+                                              << "Negative" << true << false;
+    }
+    void themeReload() {
+        QFETCH(QString, program);
+        QFETCH(QString, scheme);
+        QFETCH(bool, windowFirst);
+        QFETCH(bool, ticking);
+        auto window = open(program, core::clockSeededDraw());
+        choose(window.get(), "Visual", scheme);
+        if (ticking) {
+            type(window.get(), "Speed of Spins", "1");
+            click(window.get(), "Auto- Spinner");
+            click(window.get(), "Count down");
+        }
+        const DesktopPalette restored(QApplication::palette());
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkPalette());
+        QList<QWidget *> widgets = QApplication::allWidgets();
+        std::stable_partition(widgets.begin(), widgets.end(),
+                              [&](QWidget *w) { return (w == window.get()) == windowFirst; });
+        for (QWidget *widget : std::as_const(widgets)) {
+            QEvent theme(QEvent::ThemeChange);
+            QApplication::sendEvent(widget, &theme);
+            widget->setPalette(darkPalette());
+        }
+        QTest::qWait(ticking ? 50 : 0);
+        QCOMPARE(wornColours(window.get()), qMakePair(QColor(Qt::black), QColor(Qt::green)));
+        QCOMPARE(checkedItems(window.get()), program == "corvane2" ? scheme : "");
     }
 
     // A batch makes as many spins as the box says, five draws each, and
@@ -315,16 +365,35 @@ private slots:
 
 private:
     // The background and digit colour that the display and all five cells
-    // wear; invalid when they differ.
+    // show on the screen; invalid when they differ.
     static QPair<QColor, QColor> wornColours(const QWidget *window) {
-        const QPalette display = countdownControls(window)->display->palette();
-        const QPair<QColor, QColor> worn{display.color(QPalette::Window),
-                                         cells(window)[0]->palette().color(QPalette::WindowText)};
-        for (ui::DigitCell *cell : cells(window))
-            if (cell->palette().color(QPalette::Window) != worn.first ||
-                cell->palette().color(QPalette::WindowText) != worn.second)
+        const std::vector<ui::DigitCell *> row = cells(window);
+        const QPair<QColor, QColor> worn = shownColours(row[0]);
+        const QRect gap = row[0]->geometry(); // the display shows between the first two cells
+        const QImage display = countdownControls(window)->display->grab().toImage();
+        if (display.pixelColor(gap.right() + 3, gap.top() + 5) != worn.first)
+            return {};
+        for (ui::DigitCell *cell : row)
+            if (shownColours(cell) != worn)
                 return {};
         return worn;
+    }
+
+    // A cell's background, below its digit, and the colour most of its other
+    // pixels show: the digit's.
+    static QPair<QColor, QColor> shownColours(QWidget *cell) {
+        const QImage image = cell->grab().toImage();
+        const QRgb back = image.pixel(image.width() / 2, image.height() - 2);
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != back)
+                    ++counts[image.pixel(x, y)];
+        QRgb fore = back;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            if (it.value() > counts.value(fore))
+                fore = it.key();
+        return {QColor(back), QColor(fore)};
     }
 
     static QString checkedItems(const QMainWindow *window) {

@@ -104,7 +104,10 @@ def check_program(name, process):
     hints = run("xprop", "-id", xid, "_NET_WM_STATE", "_NET_WM_WINDOW_TYPE").stdout
     for hint in ("_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_WINDOW_TYPE_DIALOG"):
         assert hint in hints, f"{hint} missing: {hints}"
-    wait_until(lambda: active_window() == int(xid), "the window to have the focus at open")
+    # The keys go where the X input focus is, which follows the active window.
+    wait_until(lambda: active_window() == int(xid) and
+               run("xdotool", "getwindowfocus").stdout.strip() == str(int(xid)),
+               "the window to have the focus at open")
 
     # Enter presses the button that has the focus, as Space does.
     run("xdotool", "key", "--delay", "50", *keys_to_spin, "Return")

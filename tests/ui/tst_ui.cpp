@@ -161,7 +161,7 @@ private slots:
     // there.
     void wideCaptionNarrowedToFit() {
         Label cell;
-        setForeColour(&cell, core::rgb(0x00FF00));
+        cell.setColours(Qt::white, QColor(0, 255, 0));
         cell.setFont(fontFor({"Agency FB Digits", 222, true}));
         cell.setGeometry(0, 0, 129, 329);
         const QImage blank = cell.grab().toImage();
