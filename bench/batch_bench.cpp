@@ -57,7 +57,7 @@ void BM_BatchThroughButton(benchmark::State &state) {
 
 void BM_BareDrawsAndLastWrite(benchmark::State &state) {
     batch::BatchWindow window(pallix::program); // only for the same cells, fonts and window
-    const ui::CellRow &cells = window.controls().digitCells;
+    const ui::DigitRow::Cells &cells = window.controls().digitRow->cells();
     showSettled(window);
     const core::Draw draw = core::clockSeededDraw();
     for (auto _ : state) {

@@ -52,7 +52,10 @@ int run(int argc, char **argv, const MakeWindow &makeWindow) {
 
 void prepareApplication(const VersionRecord &record) {
     QApplication::setOrganizationName(ui::toQString(record.company));
-    QApplication::setApplicationName(ui::toQString(record.product));
+    // The program's own name: assistive technology lists the application by
+    // it, and X gives it as the window's class, which the desktop entry's
+    // StartupWMClass names. The product stays in the version record.
+    QApplication::setApplicationName(ui::toQString(record.program));
     QApplication::setApplicationVersion(ui::toQString(record.version));
     // Lets the desktop match the window to the program's desktop entry and
     // so to its icon and name.

@@ -1,6 +1,7 @@
 #include "colours.h"
 
 #include "controls.h"
+#include "digit_row.h"
 
 #include <QApplication>
 
@@ -39,13 +40,13 @@ QColor resolveColour(const core::Colour &colour) {
     return toQColor(std::get<core::Rgb>(colour));
 }
 
-void paintScheme(const core::Scheme &scheme, Frame *frame, const CellRow &cells) {
+void paintScheme(const core::Scheme &scheme, Frame *frame, const DigitRow &cells) {
     const core::SchemeColours desktop{toRgb(resolveColour(scheme.frameBack)),
                                       toRgb(resolveColour(scheme.cellBack)),
                                       toRgb(resolveColour(scheme.cellFore))};
     const core::SchemeColours shown = core::readableColours(scheme, desktop);
     frame->setBackColour(toQColor(shown.frameBack));
-    for (DigitCell *cell : cells)
+    for (DigitCell *cell : cells.cells())
         cell->setColours(toQColor(shown.cellBack), toQColor(shown.cellFore));
 }
 

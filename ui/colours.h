@@ -16,6 +16,6 @@ QColor resolveColour(const core::Colour &colour);
 // Paints a colour scheme on a frame and the cells in it, resolved as a whole
 // from the application's palette: in the desktop's colours where they keep
 // the digits readable, otherwise in the usual desktop colours.
-void paintScheme(const core::Scheme &scheme, Frame *frame, const CellRow &cells);
+void paintScheme(const core::Scheme &scheme, Frame *frame, const DigitRow &cells);
 
 } // namespace ui

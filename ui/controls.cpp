@@ -1,11 +1,14 @@
 #include "controls.h"
 
+#include "accessibility.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace ui {
 
 Frame::Frame(QWidget *parent) : QFrame(parent) {
+    installAccessibility();
     setFrameStyle(QFrame::Box | QFrame::Sunken); // an etched line, as a frame without caption
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

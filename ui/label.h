@@ -3,11 +3,6 @@
 // The labels of a window, and the digit cells, which are labels that show a
 // number.
 
-#include "window_description.h"
-
-#include "core/digits.h"
-#include "core/output.h"
-
 #include <QLabel>
 
 #include <cstdint>
@@ -29,11 +24,12 @@ public:
 
     void setColours(const QColor &back, const QColor &fore);
 
-    // The one way to change the text: assistive technology reads it as the
-    // label's value when the label has a name of its own ("Digit 1" reads
-    // "7"), and hears of every change.
     void setCaption(const QString &caption);
     void setText(const QString &) = delete;
+
+    // A notice is heard when it appears; other labels are read as text.
+    bool isNotice() const { return m_notice; }
+    void setNotice(bool notice) { m_notice = notice; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -41,26 +37,23 @@ protected:
 private:
     QColor m_back;
     QColor m_fore;
+    bool m_notice = false;
 };
 
-// A digit cell: a label that shows a number. It is written only when the
-// number changes, so that a row shown again after every tick or spin
-// repaints, and tells assistive technology of, just the cells that changed.
+// A digit cell: a label that shows a number, written only when the number
+// changes, so that a row shown again after every tick or spin repaints just
+// the cells that changed. Its row (DigitRow) shows the values and tells
+// assistive technology.
 class DigitCell : public Label {
     Q_OBJECT
 public:
     using Label::Label;
 
+    std::optional<std::int16_t> value() const { return m_value; }
     void showValue(std::int16_t value);
 
 private:
     std::optional<std::int16_t> m_value; // none until a value is first shown
 };
-
-// Shows the digits in the row of cells; only the cells whose value changed
-// are written.
-void showDigits(const CellRow &cells, const core::Digits &digits);
-// Shows the cells the pattern says and hides the others.
-void showCells(const CellRow &cells, const core::CellVisibility &shown);
 
 } // namespace ui

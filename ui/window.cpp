@@ -82,9 +82,9 @@ Window::Window(const QString &title, int clientWidth, int clientHeight,
 
 Window::~Window() = default;
 
-void Window::showScheme(const core::Scheme &scheme, Frame *frame, const CellRow &cells) {
+void Window::showScheme(const core::Scheme &scheme, Frame *frame, const DigitRow *cells) {
     m_scheme = SchemeShown{scheme, frame, cells};
-    paintScheme(scheme, frame, cells);
+    paintScheme(scheme, frame, *cells);
 }
 
 void Window::endProgram() {
@@ -166,7 +166,7 @@ void Window::recolour() {
     for (const LabelColours &colours : std::as_const(m_labelColours))
         paint(colours);
     if (m_scheme)
-        paintScheme(m_scheme->scheme, m_scheme->frame, m_scheme->cells);
+        paintScheme(m_scheme->scheme, m_scheme->frame, *m_scheme->cells);
 }
 
 void Window::paint(const FrameColour &colour) {
@@ -185,18 +185,18 @@ Frame *Window::makeFrame(QWidget *container, const Properties &properties) {
     return frame;
 }
 
-CellRow Window::makeCells(QWidget *container, const Properties &properties) {
-    CellRow cells;
+DigitRow *Window::makeCells(QWidget *container, const Properties &properties) {
+    auto *row = new DigitRow(container);
     Twips twips = properties.twips;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        cells[i] = new DigitCell(container);
-        place(cells[i], properties, twips);
-        setUp(cells[i], properties);
-        cells[i]->setAccessibleName(toQString(properties.accessibleName) + QLatin1Char(' ') +
-                                    QString::number(i + 1));
+    for (std::size_t i = 0; i < row->cells().size(); ++i) {
+        DigitCell *cell = row->cells()[i];
+        place(cell, properties, twips);
+        setUp(cell, properties);
+        cell->setAccessibleName(toQString(properties.accessibleName) + QLatin1Char(' ') +
+                                QString::number(i + 1));
         twips.left += properties.cellSpacing;
     }
-    return cells;
+    return row;
 }
 
 Label *Window::makeLabel(QWidget *container, const Properties &properties) {
@@ -208,6 +208,7 @@ Label *Window::makeLabel(QWidget *container, const Properties &properties) {
 
 void Window::setUp(Label *label, const Properties &properties) {
     label->setCaption(toQString(properties.text));
+    label->setNotice(properties.notice);
     if (properties.align == Align::Centre)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_labelColours.append({label, properties.backColour.value_or(core::SystemColour::ButtonFace),

@@ -6,6 +6,7 @@
 
 #include "colours.h"
 #include "controls.h"
+#include "digit_row.h"
 #include "text.h"
 #include "timer.h"
 #include "window_description.h"
@@ -46,7 +47,7 @@ protected:
 
     // Shows a colour scheme on a frame and the cells in it, in place of the
     // colours the description gives them, until another scheme is shown.
-    void showScheme(const core::Scheme &scheme, Frame *frame, const CellRow &cells);
+    void showScheme(const core::Scheme &scheme, Frame *frame, const DigitRow *cells);
 
     // Stops every timer at once, closes the window and signals programEnded:
     // no tick reaches the program after this.
@@ -77,7 +78,7 @@ private:
     struct SchemeShown {
         core::Scheme scheme;
         Frame *frame;
-        CellRow cells;
+        const DigitRow *cells;
     };
 
     Window(const QString &title, int clientWidth, int clientHeight, const core::Colour &backColour);
@@ -89,7 +90,7 @@ private:
     static void paint(const LabelColours &colours);
 
     Frame *makeFrame(QWidget *container, const Properties &properties);
-    CellRow makeCells(QWidget *container, const Properties &properties);
+    DigitRow *makeCells(QWidget *container, const Properties &properties);
     Label *makeLabel(QWidget *container, const Properties &properties);
     void setUp(Label *label, const Properties &properties);
 
@@ -127,7 +128,8 @@ template<typename Controls> Controls Window::build(const WindowDescription<Contr
         if (row.frame)
             created.append(controls.*row.frame = makeFrame(container, properties));
         if (row.cells)
-            for (DigitCell *cell : controls.*row.cells = makeCells(container, properties))
+            for (DigitCell *cell :
+                 (controls.*row.cells = makeCells(container, properties))->cells())
                 created.append(cell);
         if (row.label)
             created.append(controls.*row.label = makeLabel(container, properties));

@@ -12,9 +12,7 @@
 // of the wrong kind, does not compile.
 
 #include "core/colour.h"
-#include "core/digits.h"
 
-#include <array>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -24,15 +22,12 @@ class QMenu;
 namespace ui {
 
 class Button;
-class DigitCell;
+class DigitRow;
 class Frame;
 class Label;
 class Shape;
 class TextBox;
 class Timer;
-
-// The row of digit cells, left to right.
-using CellRow = std::array<DigitCell *, core::cellCount>;
 
 // Left, Top, Width and Height inside the container, in twips (1/1440 inch).
 struct Twips {
@@ -67,6 +62,8 @@ struct Properties {
     std::optional<core::Colour> backColour{};
     std::optional<core::Colour> foreColour{};
     int maxLength = 0; // text boxes, in characters; 0 for no limit
+    // A label that a screen reader speaks when it appears.
+    bool notice = false;
     // Buttons and boxes: their place in the order Tab visits them, from 1;
     // the first has the focus when the window opens. 0: not visited.
     int tabIndex = 0;
@@ -82,7 +79,7 @@ template<typename Controls> struct Control {
     // The control the row makes, in the member of the Controls it fills:
     // exactly one of these.
     Frame *Controls::*frame = nullptr;
-    CellRow Controls::*cells = nullptr;
+    DigitRow *Controls::*cells = nullptr;
     Label *Controls::*label = nullptr;
     Shape *Controls::*shape = nullptr;
     Button *Controls::*button = nullptr;

@@ -68,9 +68,10 @@ void BatchWindow::clear() {
     showDigits(core::Digits{});
 }
 
+// Every change here is one the user asked for, and heard at once.
 void BatchWindow::showDigits(const core::Digits &digits) {
     m_digits = digits;
-    ui::showDigits(m_controls.digitCells, m_digits);
+    m_controls.digitRow->showDigits(m_digits, ui::DigitRow::Reading::Now);
 }
 
 } // namespace batch

@@ -12,7 +12,7 @@ namespace batch {
 
 struct BatchControls {
     ui::Frame *display = nullptr;
-    ui::CellRow digitCells{};
+    ui::DigitRow *digitRow = nullptr;
     ui::Frame *controlPanel = nullptr;
     ui::Button *spinButton = nullptr;
     ui::Button *autoSpinButton = nullptr;

@@ -23,7 +23,7 @@ inline constexpr ui::Font captionFont{"MS Sans Serif", 17.25};
 // The five digit cells in the display, "Digit 1" to "Digit 5", each "0" in
 // the cell font; the first at left and top, the next ones 2190 twips apart.
 template<typename Controls> constexpr ui::Control<Controls> digitCells(int left, int top) {
-    return {.cells = &Controls::digitCells,
+    return {.cells = &Controls::digitRow,
             .in = &Controls::display,
             .properties = {.twips = {left, top, 1935, 4935},
                            .text = "0",

@@ -20,7 +20,7 @@ constexpr Font smallFont{"MS Sans Serif", 8.25};
 constexpr Control<C> controls[] = {
     {.frame = &C::display, .properties = {.twips = {0, 0, 11415, 8444}}},
     common::digitCells<C>(240, 120),
-    {.label = &C::completeNotice, .in = &C::display, .properties = {.twips = {360, 360, 6015, 495}, .text = "Countdown Complete", .font = noticeFont, .align = Align::Centre, .visible = false, .backColour = core::rgb(0xFF0000), .foreColour = core::rgb(0xFF8080)}},
+    {.label = &C::completeNotice, .in = &C::display, .properties = {.twips = {360, 360, 6015, 495}, .text = "Countdown Complete", .font = noticeFont, .align = Align::Centre, .visible = false, .backColour = core::rgb(0xFF0000), .foreColour = core::rgb(0xFF8080), .notice = true}},
     {.shape = &C::displayOutline, .in = &C::display, .properties = {.twips = {240, 840, 10815, 3855}}},
     {.frame = &C::controlPanel, .in = &C::display, .properties = {.twips = {240, 4800, 10815, 3255}}},
     {.shape = &C::buttonRowOutline, .in = &C::controlPanel, .properties = {.twips = {240, 480, 10335, 1095}}},

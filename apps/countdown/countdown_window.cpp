@@ -12,6 +12,8 @@ namespace countdown {
 
 namespace {
 
+using Reading = ui::DigitRow::Reading;
+
 // The message that names the box whose interval was refused, and the range.
 QString intervalRefusal(const ui::TextBox *box) {
     return QStringLiteral("%1: \"%2\" is not an interval the timer can take.\n"
@@ -60,7 +62,7 @@ void CountdownWindow::addVisualMenu(const CountdownProgram &program) {
         item->setCheckable(program.schemesChecked);
         schemeItems->addAction(item);
         const auto choose = [this, item, scheme = choice.scheme] {
-            showScheme(scheme, m_controls.display, m_controls.digitCells);
+            showScheme(scheme, m_controls.display, m_controls.digitRow);
             item->setChecked(true); // a plain item stays unchecked
         };
         connect(item, &QAction::triggered, this, choose);
@@ -70,8 +72,12 @@ void CountdownWindow::addVisualMenu(const CountdownProgram &program) {
 }
 
 void CountdownWindow::spin() {
+    spinCells(Reading::Now);
+}
+
+void CountdownWindow::spinCells(Reading reading) {
     setNoticeVisible(false);
-    showDigits(core::spin(m_draw));
+    showDigits(core::spin(m_draw), reading);
 }
 
 // Each tick takes the box's interval for the wait that follows. Pressing
@@ -95,7 +101,7 @@ void CountdownWindow::startAutoSpin() {
 void CountdownWindow::autoSpinTick() {
     if (const std::optional<std::int32_t> interval = readSpinInterval()) {
         m_controls.autoSpinTimer->setInterval(*interval);
-        spin();
+        spinCells(Reading::Paced);
     }
 }
 
@@ -113,7 +119,8 @@ void CountdownWindow::zero() {
     setNoticeVisible(false);
     m_controls.autoSpinTimer->setEnabled(false);
     m_controls.countdownTimer->setEnabled(false);
-    showDigits(core::Digits{}); // the counters keep their values until the next "Count down"
+    // The counters keep their values until the next "Count down".
+    showDigits(core::Digits{}, Reading::Now);
 }
 
 void CountdownWindow::countDown() {
@@ -127,24 +134,26 @@ void CountdownWindow::countdownTick() {
     if (m_countdown.tick() == core::Countdown::Tick::Finished)
         finishCountdown();
     else
-        showDigits(m_countdown.shownIn(m_digits));
+        showDigits(m_countdown.shownIn(m_digits), Reading::Paced);
 }
 
 void CountdownWindow::finishCountdown() {
     m_controls.countdownTimer->setEnabled(false);
     m_countdown = {};
-    showDigits(m_countdown.shownIn(m_digits));
+    showDigits(m_countdown.shownIn(m_digits), Reading::Paced);
+    // The notice is heard as it appears, and last.
+    m_controls.digitRow->cancelReading();
     setNoticeVisible(true);
 }
 
-void CountdownWindow::showDigits(const core::Digits &digits) {
+void CountdownWindow::showDigits(const core::Digits &digits, Reading reading) {
     m_digits = digits;
-    ui::showDigits(m_controls.digitCells, m_digits);
+    m_controls.digitRow->showDigits(m_digits, reading);
 }
 
 void CountdownWindow::showCells(const core::CellVisibility &shown) {
     m_shown = shown;
-    ui::showCells(m_controls.digitCells, m_shown);
+    m_controls.digitRow->showCells(m_shown);
 }
 
 void CountdownWindow::setNoticeVisible(bool visible) {

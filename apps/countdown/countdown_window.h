@@ -21,7 +21,7 @@ namespace countdown {
 
 struct CountdownControls {
     ui::Frame *display = nullptr;
-    ui::CellRow digitCells{};
+    ui::DigitRow *digitRow = nullptr;
     ui::Label *completeNotice = nullptr; // none in corvane
     ui::Shape *displayOutline = nullptr;
     ui::Frame *controlPanel = nullptr;
@@ -101,8 +101,9 @@ private:
     // The interval in the box; empty when the timer cannot take it, and then
     // auto-spin is off and a message says why.
     std::optional<std::int32_t> readSpinInterval();
+    void spinCells(ui::DigitRow::Reading reading);
     void finishCountdown();
-    void showDigits(const core::Digits &digits);
+    void showDigits(const core::Digits &digits, ui::DigitRow::Reading reading);
     void showCells(const core::CellVisibility &shown);
     void setNoticeVisible(bool visible);
 

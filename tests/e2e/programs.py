@@ -40,13 +40,43 @@ PROGRAMS = {  # buttons, boxes by the label that names them, keys from the first
 }
 
 
+def pump(seconds=0.05):
+    """Lets AT-SPI's events in for that long: they come through GLib's main context."""
+    end, context = time.monotonic() + seconds, GLib.MainContext.default()
+    while time.monotonic() < end:
+        while context.pending() and time.monotonic() < end:
+            context.iteration(False)
+        time.sleep(0.01)
+
+
 def wait_until(predicate, what):
     deadline = time.monotonic() + WAIT
     while not (value := predicate()):
         if time.monotonic() > deadline:
             raise AssertionError(f"timed out after {WAIT:.0f} s waiting for {what}")
-        time.sleep(0.05)
+        pump()
     return value
+
+
+class Heard:
+    """What a screen reader hears: Orca speaks a notification as it is shown.
+    The events are kept raw and read afterwards, since reading a role or a
+    name asks the program, too slow to keep up with a flood of events."""
+
+    def __init__(self):
+        self.events = []
+        self.listener = Atspi.EventListener.new(
+            lambda event: self.events.append((event.source, event.detail1)))
+        self.listener.register("object:state-changed:showing")
+
+    def notifications(self):
+        with contextlib.suppress(GLib.Error):
+            return [source.get_name() for source, shown in self.events
+                    if shown and source.get_role() == Atspi.Role.NOTIFICATION]
+        return []
+
+    def close(self):
+        self.listener.deregister("object:state-changed:showing")
 
 
 def run(*args, timeout=WAIT, **kwargs):
@@ -82,8 +112,16 @@ def check_program(name, process):
                          and w.get_name().startswith("Vantorel:")), None)
     window = wait_until(find_window, f"a window titled Vantorel: of {name} on the AT-SPI bus")
     found = {(node.get_role(), node.get_name()): node for _, node in nodes(window)}
-    cells = [found.get((Atspi.Role.LABEL, f"Digit {i}")) for i in range(1, 6)]
+    cells = [found.get((Atspi.Role.PARAGRAPH, f"Digit {i}")) for i in range(1, 6)]
     assert all(c and "Value" in c.get_interfaces() for c in cells), "five cells with values"
+    # Flat review and pointing read a cell's text; a frame inside the window
+    # would be taken for a window of its own, and review kept inside it.
+    assert all(c.get_text(0, -1) == "0" for c in cells), "the cells' text"
+    assert not [n for d, n in nodes(window) if d and n.get_role() == Atspi.Role.FRAME], "frames"
+    desktop = Atspi.get_desktop(0)
+    assert any(desktop.get_child_at_index(i).get_name() == name and
+               desktop.get_child_at_index(i).get_process_id() == process.pid
+               for i in range(desktop.get_child_count())), f"no application named {name}"
 
     def values():
         return [cell.get_current_value() for cell in cells]
@@ -116,6 +154,7 @@ def check_program(name, process):
     wait_until(lambda: values() == [0] * 5, "five zeros")
     press(found, "Spin")
     wait_until(lambda: all(v in range(1, 11) for v in values()), "five cells from 1 to 10")
+    check_heard(name, found, values)
     if "Clear" in buttons:  # a refused batch: the focus comes back once its message goes
         found[(Atspi.Role.TEXT, "Number of Spins")].set_text_contents("4e4")
         press(found, "Auto- Spinner")
@@ -127,6 +166,38 @@ def check_program(name, process):
     errors = [line for line in process.stderr.read().splitlines()
               if "runtime error" in line or "Sanitizer" in line]
     assert status == 0 and not errors, f"{name} ended with {status}: {errors[:5]}"
+
+
+def check_heard(name, found, values):
+    """Spin is heard once, the digits in order; a batch once, as its last spin;
+    auto-spin at 1 ms about once a second; the countdown's end, last."""
+    heard = Heard()
+    try:
+        press(found, "Spin")
+        wait_until(heard.notifications, "Spin heard")
+        pump(0.5)
+        assert heard.notifications() == [" ".join(str(int(v)) for v in values())]
+        box, count = ("Speed of Spins", "1") if "corvane" in name else ("Number of Spins", "999")
+        found[(Atspi.Role.TEXT, box)].set_text_contents(count)
+        heard.events.clear()
+        press(found, "Auto- Spinner")
+        if "corvane" in name:
+            pump(3.0)
+            press(found, "Zero")
+            assert 1 <= len(heard.notifications()) <= 5, f"{heard.notifications()} in 3 s"
+        else:
+            wait_until(heard.notifications, "a batch heard")
+            pump(1.0)
+            assert heard.notifications() == [" ".join(str(int(v)) for v in values())]
+        if name == "corvane2":
+            found[(Atspi.Role.TEXT, "Countdown Speed")].set_text_contents("1")
+            press(found, "Spin")
+            heard.events.clear()
+            press(found, "Count down")
+            wait_until(lambda: "Countdown Complete" in heard.notifications(), "the end heard")
+            assert heard.notifications()[-1] == "Countdown Complete", heard.notifications()
+    finally:
+        heard.close()
 
 
 def check_headless_run(path):

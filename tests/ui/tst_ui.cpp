@@ -18,7 +18,7 @@ namespace {
 
 struct TestControls {
     Frame *panel = nullptr;
-    CellRow cells{};
+    DigitRow *cells = nullptr;
     Label *hidden = nullptr, *back = nullptr, *front = nullptr, *boxCaption = nullptr;
     Button *first = nullptr, *second = nullptr, *third = nullptr;
     TextBox *box = nullptr;
@@ -78,7 +78,7 @@ private slots:
         QVERIFY(panel->frameWidth() > 0);
         QCOMPARE(panel->childAt(75, 20), front);
         QCOMPARE(panel->childAt(145, 30), window.controls.third);
-        QCOMPARE(window.controls.cells[1]->accessibleName(), QStringLiteral("Cell 2"));
+        QCOMPARE(window.controls.cells->cells()[1]->accessibleName(), QStringLiteral("Cell 2"));
         QCOMPARE(window.controls.box->accessibleName(), QStringLiteral("Box"));
         QCOMPARE(window.controls.boxCaption->buddy(), window.controls.box);
         // Tab follows the description's order, from the first in it.
