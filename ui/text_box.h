@@ -6,11 +6,11 @@ namespace ui {
 
 class BoxInput;
 
-// A one-line box that keeps out control characters and invisible format
-// characters, typed or pasted, and holds at most its maximum number of
-// characters without ever cutting one in half. A text wider than the box is
-// drawn narrowed until it fits, so that all of it is seen at once; the caret,
-// the selection and clicks follow the narrowed characters.
+// A one-line box that keeps what it is given as core::cleanBoxText() says,
+// typed or pasted, shows a character its own face cannot draw as '?', and
+// holds at most its maximum number of characters. A text wider than the box
+// is drawn narrowed until it fits, so that all of it is seen at once; the
+// caret, the selection and clicks follow the narrowed characters.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
