@@ -131,11 +131,24 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent), m_input(new BoxInput(this
 
 void TextBox::changeEvent(QEvent *event) {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange && !m_fitting) {
+    switch (event->type()) {
+    case QEvent::FontChange:
+        if (m_fitting)
+            break;
         m_font = font(); // which still carries any narrowing: the font as given has none
         m_font.setStretch(QFont::AnyStretch);
         m_input->setFont(m_font);
         fitText();
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+        // A platform theme may set a whole palette on every widget (qt6ct
+        // does when its settings change), which wipes the tint.
+        if (m_refused && !m_tinting)
+            tint();
+        break;
+    default:
+        break;
     }
 }
 
@@ -187,24 +200,35 @@ void TextBox::setMaximumCharacters(int count) {
 }
 
 void TextBox::showRefusal(const QString &why) {
-    if (!m_refused) {
-        m_normalPalette = palette();
+    if (!m_refused)
         m_normalToolTip = toolTip();
-    }
-    QPalette tinted = m_normalPalette;
-    tinted.setColor(QPalette::Base, refusedBase);
-    tinted.setColor(QPalette::Text, refusedText);
-    setPalette(tinted);
-    setToolTip(why);
     m_refused = true;
+    tint();
+    setToolTip(why);
 }
 
 void TextBox::clearRefusal() {
     if (!m_refused)
         return;
-    setPalette(m_normalPalette);
-    setToolTip(m_normalToolTip);
     m_refused = false;
+    // The tinted colours given back to the desktop's palette, whichever it
+    // is by now.
+    QPalette normal = palette();
+    QPalette tinted;
+    tinted.setColor(QPalette::Base, refusedBase);
+    tinted.setColor(QPalette::Text, refusedText);
+    normal.setResolveMask(normal.resolveMask() & ~tinted.resolveMask());
+    setPalette(normal);
+    setToolTip(m_normalToolTip);
+}
+
+void TextBox::tint() {
+    QPalette tinted = palette();
+    tinted.setColor(QPalette::Base, refusedBase);
+    tinted.setColor(QPalette::Text, refusedText);
+    m_tinting = true;
+    setPalette(tinted);
+    m_tinting = false;
 }
 
 } // namespace ui

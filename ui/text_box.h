@@ -21,7 +21,8 @@ public:
     void setMaximumCharacters(int count);
 
     // Marks the text as refused without interrupting the typing: the box is
-    // tinted and its tool tip says why, until clearRefusal().
+    // tinted and its tool tip says why, until clearRefusal(). The tint stays
+    // through a change of the desktop's palette or style.
     void showRefusal(const QString &why);
     void clearRefusal();
 
@@ -31,13 +32,14 @@ protected:
 
 private:
     void fitText();
+    void tint();
 
     BoxInput *m_input;
     QFont m_font; // as set, before any narrowing
     bool m_fitting = false;
-    QPalette m_normalPalette;
     QString m_normalToolTip;
     bool m_refused = false;
+    bool m_tinting = false;
 };
 
 } // namespace ui
