@@ -59,9 +59,13 @@ std::optional<double> asciiLeadingNumber(std::string_view text) {
         const std::size_t digits = end + 1 + (hasSign ? 1 : 0);
         const std::size_t exponentEnd = skipDigits(text, digits);
         if (exponentEnd > digits) { // "1e" and "1e+" end before the e
+            // Far beyond any double either way, and small enough that the
+            // magnitude's sum cannot overflow.
+            constexpr long long farBeyond = 1'000'000'000;
             if (std::from_chars(text.data() + digits, text.data() + exponentEnd, exponent).ec !=
-                std::errc())
-                exponent = 1'000'000'000; // far beyond any double either way
+                    std::errc() ||
+                exponent > farBeyond)
+                exponent = farBeyond;
             if (text[end + 1] == '-')
                 exponent = -exponent;
             end = exponentEnd;

@@ -39,6 +39,7 @@ private slots:
         QTest::addRow("no_infinity_words") << "inf" << 0.0;
         QTest::addRow("no_hexadecimal") << "0x1A" << 0.0;
         QTest::addRow("beyond_double") << "9e9999" << beyond;
+        QTest::addRow("exponent_at_64_bit_top") << "1e9223372036854775807" << beyond;
         QTest::addRow("large_fraction_beyond_double") << "0.01e312" << beyond;
         QTest::addRow("too_small_is_zero") << "-1e-9999" << 0.0;
         QTest::addRow("many_digits_small") << "100e-400" << 0.0;
