@@ -1,4 +1,4 @@
-#include "conversions_check.h"
+#include "checks.h"
 
 #include "core/conversions.h"
 

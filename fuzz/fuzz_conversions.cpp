@@ -1,7 +1,7 @@
 // libFuzzer entry: every input goes through the conversions and their check;
 // a difference is a crash, so the fuzzer keeps the input that showed it.
 
-#include "conversions_check.h"
+#include "checks.h"
 
 #include <cstdio>
 #include <cstdlib>
