@@ -48,8 +48,6 @@ private slots:
         // Read as a box shows it.
         QTest::addRow("devanagari_fraction_exponent") << "-१.५e२" << -150.0;
         QTest::addRow("variation_selector_inside") << "1\uFE0F00" << 100.0;
-        QTest::addRow("hangul_filler_before") << "\u31641" << 1.0;
-        QTest::addRow("line_separator_before") << "\u20287" << 7.0;
         QTest::addRow("blank_inside_ends") << "1\u00A0000" << 1.0;
         QTest::addRow("letter_of_another_script_ends") << "1\u09052" << 1.0;
     }
