@@ -33,9 +33,9 @@ constexpr int caretWidth = 1;
 // invisible characters or marks among them do not push the digits out.
 constexpr int insertionLimit = 64;
 
-// The narrowing measures the text once a step, and each step narrows in
-// proportion to what is left over; two steps are enough for any text the
-// face draws.
+// The narrowing measures the text once a step, each step narrowing in
+// proportion to what is left over: the programs' boxes take two. The bound
+// keeps a text whose glyphs hardly stretch from being measured over and over.
 constexpr int narrowingSteps = 4;
 
 std::u16string_view view(QStringView text) {
@@ -86,7 +86,7 @@ private:
         std::u32string characters =
             QString::fromStdU16String(core::cleanBoxText(view(text))).toStdU32String();
         for (char32_t &c : characters)
-            if (c != U' ' && !m_face->supportsCharacter(c))
+            if (c != U' ' && m_face->isValid() && !m_face->supportsCharacter(c))
                 c = U'?';
         return QString::fromStdU32String(characters);
     }
