@@ -55,13 +55,20 @@ void appendFolded(std::u16string &out, UChar32 c) {
     }
 }
 
-} // namespace
-
-std::u16string cleanBoxText(std::u16string_view text) {
-    static const UNormalizer2 *const compatibility = [] {
+// The compatibility mappings, loaded only when a width form comes: loaded
+// with the first text, a program's start took 0.7 MiB more than without
+// (make bench, peak memory beside a minimal window: 1.17x, goal 1.15x).
+const UNormalizer2 *compatibilityMappings() {
+    static const UNormalizer2 *const mappings = [] {
         UErrorCode error = U_ZERO_ERROR;
         return unorm2_getNFKCInstance(&error);
     }();
+    return mappings;
+}
+
+} // namespace
+
+std::u16string cleanBoxText(std::u16string_view text) {
     std::u16string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
@@ -70,8 +77,8 @@ std::u16string cleanBoxText(std::u16string_view text) {
         std::array<UChar, 8> mapped{};
         UErrorCode error = U_ZERO_ERROR;
         const std::int32_t length =
-            compatibility && isWidthForm(c)
-                ? unorm2_getDecomposition(compatibility, c, mapped.data(),
+            isWidthForm(c) && compatibilityMappings()
+                ? unorm2_getDecomposition(compatibilityMappings(), c, mapped.data(),
                                           std::int32_t(mapped.size()), &error)
                 : 0;
         if (U_FAILURE(error) || length <= 0) {
