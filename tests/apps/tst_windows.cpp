@@ -337,9 +337,13 @@ private slots:
         QTest::qWait(ticking ? 50 : 0);
         QCOMPARE(wornColours(window.get()), qMakePair(QColor(Qt::black), QColor(Qt::green)));
         QCOMPARE(checkedItems(window.get()), program == "corvane2" ? scheme : "");
-        if (refused) { // tinted still, and untinted in the new palette's colours
+        if (refused) { // tinted still, black on light red, then in the new palette's colours
             QVERIFY(state(window.get()).endsWith("refused why"));
+            const QLineEdit *box = find<QLineEdit>(window.get(), "Countdown Speed");
+            QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::black));
             type(window.get(), "Countdown Speed", "7");
+            QCOMPARE(box->palette().color(QPalette::Text),
+                     QApplication::palette().color(QPalette::Text));
             QVERIFY(!state(window.get()).contains("refused"));
         }
     }

@@ -192,6 +192,7 @@ private slots:
         TextBox box;
         box.setFont(given);
         box.resize(size);
+        box.show(); // text set to a box on the screen is fitted as it comes
         const QImage blank = box.grab().toImage();
         box.setText(text);
         const auto [left, right] = inkSpan(box.grab().toImage(), blank);
