@@ -61,7 +61,8 @@ check-reproducible: deps
 format-check:
 	@scripts/format-check.sh
 
-# The conversions fuzzer (clang, libFuzzer, ASan, UBSan) for FUZZ_SECONDS.
+# The two fuzzers (clang, libFuzzer, ASan, UBSan), the conversions and a
+# box's cleaning, for FUZZ_SECONDS each.
 FUZZ_SECONDS ?= 120
 fuzz: deps
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run.sh

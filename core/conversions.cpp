@@ -1,8 +1,8 @@
 #include "conversions.h"
 
-#include <unicode/uchar.h>
-#include <unicode/utf16.h>
+#include "box_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -40,7 +40,7 @@ long long magnitude(std::string_view mantissa, long long exponent) {
 // Hand-written around std::from_chars, which alone would also read "inf",
 // "nan" and hexadecimal, and refuse a leading '+'.
 std::optional<double> asciiLeadingNumber(std::string_view text) {
-    std::size_t start = text.find_first_not_of(" \t");
+    std::size_t start = text.find_first_not_of(' ');
     if (start == std::string_view::npos)
         return 0.0;
     const bool negative = text[start] == '-';
@@ -59,9 +59,13 @@ std::optional<double> asciiLeadingNumber(std::string_view text) {
         const std::size_t digits = end + 1 + (hasSign ? 1 : 0);
         const std::size_t exponentEnd = skipDigits(text, digits);
         if (exponentEnd > digits) { // "1e" and "1e+" end before the e
+            // Far beyond any double either way, and small enough that the
+            // magnitude's sum cannot overflow.
+            constexpr long long farBeyond = 1'000'000'000;
             if (std::from_chars(text.data() + digits, text.data() + exponentEnd, exponent).ec !=
-                std::errc())
-                exponent = 1'000'000'000; // far beyond any double either way
+                    std::errc() ||
+                exponent > farBeyond)
+                exponent = farBeyond;
             if (text[end + 1] == '-')
                 exponent = -exponent;
             end = exponentEnd;
@@ -75,35 +79,21 @@ std::optional<double> asciiLeadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-// The text as the ASCII a number is read from, up to the first character
-// that cannot be part of one. The character properties are ICU's, so they
-// follow the Unicode version of the system rather than a table of our own.
-std::string asAscii(std::u16string_view text) {
-    std::string ascii;
-    ascii.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        UChar32 c;
-        U16_NEXT(text.data(), i, text.size(), c);
-        if (u_charType(c) == U_FORMAT_CHAR) // zero-width spaces and joiners, marks, soft hyphens
-            continue;
-        if (u_isblank(c)) { // tab and every space separator, the no-break ones included
-            ascii += ' ';
-        } else if (u_charType(c) == U_DECIMAL_DIGIT_NUMBER) {
-            ascii += char('0' + u_charDigitValue(c));
-        } else if (c < 0x80) {
-            ascii += char(c);
-        } else {
-            ascii += '?'; // ends any number
-            break;
-        }
-    }
+// Cleaned text as the ASCII a number is read from: any other character ends
+// a number.
+std::string asAscii(std::u16string_view cleaned) {
+    std::string ascii(cleaned.size(), '?');
+    std::ranges::transform(cleaned, ascii.begin(),
+                           [](char16_t c) { return c < 0x80 ? char(c) : '?'; });
     return ascii;
 }
 
 } // namespace
 
 std::optional<double> leadingNumber(std::u16string_view text) {
-    return asciiLeadingNumber(asAscii(text));
+    // Read as a box shows it: text typed into a box is cleaned already, and
+    // cleaning it again changes nothing.
+    return asciiLeadingNumber(asAscii(cleanBoxText(text)));
 }
 
 std::optional<std::int16_t> roundToInt16(double value) {

@@ -4,9 +4,9 @@
 // of it. A result outside its range is an empty optional rather than a
 // wrapped value, so that the window decides what the user is told.
 //
-// Text is read as it is shown: invisible format characters are read as
-// nothing, any blank before the number as a blank, and a decimal digit of
-// any script as the digit it shows ("３００" and "٣٠٠" are 300).
+// Text is read as a box shows it (box_text.h): what a box keeps out is read
+// as nothing, any blank as a space, and a decimal digit of any script as
+// the digit it shows ("３００" and "٣٠٠" are 300).
 //
 // Rounding is to the nearest whole number with ties to even (2.5 -> 2,
 // 3.5 -> 4), so that a run of values ending in .5 does not drift upwards.

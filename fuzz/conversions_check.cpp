@@ -1,4 +1,4 @@
-#include "conversions_check.h"
+#include "checks.h"
 
 #include "core/conversions.h"
 
@@ -15,7 +15,7 @@ namespace {
 // blanks), so it is given only the blanks, sign, digits, points and
 // exponents at the start of the text.
 std::string numberPart(std::string_view text) {
-    const std::size_t start = std::min(text.find_first_not_of(" \t"), text.size());
+    const std::size_t start = std::min(text.find_first_not_of(' '), text.size());
     const std::size_t end = std::min(text.find_first_not_of("0123456789.eE+-", start), text.size());
     return std::string(text.substr(start, end - start));
 }
@@ -41,14 +41,16 @@ std::string roundingError(double value) {
 
 std::string checkConversions(const std::uint8_t *data, std::size_t size) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
-    // The bytes as Latin-1 characters: a no-break space reads as a blank and
-    // a soft hyphen as nothing, as in every script; no other one reads.
+    // The bytes as Latin-1 characters: a no-break space reads as a blank,
+    // and a soft hyphen and the controls (a tab among them) as nothing, as a
+    // box keeps them out; no other one reads.
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     std::u16string text;
     std::string ascii;
     for (const unsigned char c : bytes) {
         text += char16_t(c);
-        if (c != 0xAD)
+        const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0);
+        if (c != 0xAD && !control)
             ascii += c == 0xA0 ? ' ' : char(c);
     }
     const std::string number = numberPart(ascii);

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds the conversions fuzzer with clang (libFuzzer, ASan, UBSan) and runs it
-# for FUZZ_SECONDS on a working copy of the committed corpus. Inputs that grow
-# coverage stay in build/fuzz/corpus; copy the good ones into fuzz/corpus.
+# Builds the two fuzzers with clang (libFuzzer, ASan, UBSan): the conversions,
+# over Latin-1 input, and a box's cleaning, over UTF-16 input. Runs each for
+# FUZZ_SECONDS on a working copy of its committed corpus. Inputs that grow
+# coverage stay in build/fuzz/corpus/NAME; merge the good ones into
+# fuzz/corpus/NAME (-merge=1).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-120}
 out=build/fuzz
-mkdir -p "$out/corpus" "$out/findings"
 # clang is needed here only, so the test set-up does not install it.
 if ! command -v clang++ >/dev/null || ! dpkg-query -W libclang-rt-14-dev >/dev/null 2>&1; then
     sudo=()
@@ -15,17 +16,25 @@ if ! command -v clang++ >/dev/null || ! dpkg-query -W libclang-rt-14-dev >/dev/n
         clang libclang-rt-14-dev
 fi
 
-clang++ -std=c++20 -O2 -g -I. \
-    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    fuzz/fuzz_conversions.cpp fuzz/conversions_check.cpp core/conversions.cpp -licuuc \
-    -o "$out/fuzz_conversions"
-
-cp -n fuzz/corpus/* "$out/corpus/" 2>/dev/null || true
-echo "Fuzzing the conversions for $seconds s..."
-"$out/fuzz_conversions" -max_total_time="$seconds" -max_len=512 \
-    -dict=fuzz/conversions.dict -artifact_prefix="$out/findings/" -print_final_stats=1 \
-    "$out/corpus" 2>&1 | tee "$out/last-run.log" | grep -E '^(#[0-9]+ +DONE|stat::|==|SUMMARY|conversion mismatch)' || true
-status=${PIPESTATUS[0]}
-findings=$(find "$out/findings" -type f | wc -l)
-echo "Findings kept in $out/findings: $findings (log: $out/last-run.log)"
+# fuzz NAME CHECK MAX-LEN [LIBFUZZER OPTION...]: builds the fuzzer of one
+# check of fuzz/checks.h and runs it on the corpus named NAME.
+status=0
+fuzz() {
+    local name=$1 check=$2 max_len=$3
+    shift 3
+    mkdir -p "$out/corpus/$name" "$out/findings/$name"
+    clang++ -std=c++20 -O2 -g -I. \
+        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+        -DFUZZ_CHECK="$check" fuzz/fuzz_target.cpp fuzz/*_check.cpp core/box_text.cpp core/conversions.cpp -licuuc \
+        -o "$out/fuzz_$name"
+    cp -n "fuzz/corpus/$name"/* "$out/corpus/$name/" 2>/dev/null || true
+    echo "Fuzzing $name for $seconds s..."
+    "$out/fuzz_$name" -max_total_time="$seconds" -max_len="$max_len" "$@" \
+        -artifact_prefix="$out/findings/$name/" -print_final_stats=1 "$out/corpus/$name" 2>&1 |
+        tee "$out/$name.log" | grep -E '^(#[0-9]+ +DONE|stat::|==|SUMMARY|check failed)' || true
+    [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+    echo "Findings kept in $out/findings/$name: $(find "$out/findings/$name" -type f | wc -l) (log: $out/$name.log)"
+}
+fuzz conversions checkConversions 512 -dict=fuzz/conversions.dict
+fuzz box_text checkBoxText 512
 exit "$status"

@@ -49,7 +49,8 @@ for program in corvane2 corvane pallix pallixb; do
         "FileVersion=${version[$program]}" "ProductVersion=${version[$program]}"; do
         grep -qx "$line" <<<"$record" || { echo "FAIL: $file lacks $line" >&2; exit 1; }
     done
-    grep -q "^Exec=$program$" "/usr/share/applications/example.drelmoth.$program.desktop"
+    # Started by its path: a PATH without /usr/games (root's) finds it too.
+    grep -qx "Exec=$file" "/usr/share/applications/example.drelmoth.$program.desktop"
 
     "$file" 2>/dev/null &
     app=$!

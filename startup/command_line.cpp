@@ -85,7 +85,11 @@ std::optional<int> answerCommandLine(const QStringList &arguments, const Version
     const QString program = toQString(record.program);
     QString error;
     if (!parser.parse(arguments))
-        error = parser.errorText();
+        // The first unknown option only: errorText() names them all, in one line.
+        error =
+            parser.unknownOptionNames().isEmpty()
+                ? parser.errorText()
+                : QStringLiteral("Unknown option '%1'.").arg(parser.unknownOptionNames().first());
     else if (!parser.positionalArguments().isEmpty())
         error =
             QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());

@@ -6,19 +6,28 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
-#include <algorithm>
 #include <cstdlib>
+#include <mutex>
+#include <vector>
 
 namespace startup {
 namespace {
 
-// Whether the command line gives the option: "-name value", "-name=value",
-// or the same with two dashes.
-bool hasOption(const QStringList &arguments, const QString &name) {
-    const QRegularExpression option(QStringLiteral("^--?%1(=|$)").arg(name));
-    return std::ranges::any_of(arguments.sliced(1), [&option](const QString &argument) {
-        return option.match(argument).hasMatch();
-    });
+// The value the command line gives the option, the last time it gives it:
+// "-name value", "-name=value", or the same with two dashes.
+std::optional<QString> optionValue(const QStringList &arguments, const QString &name) {
+    const QRegularExpression option(QStringLiteral("^--?%1(=(.*))?$").arg(name));
+    std::optional<QString> value;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QRegularExpressionMatch match = option.match(arguments[i]);
+        if (!match.hasMatch())
+            continue;
+        if (match.hasCaptured(1))
+            value = match.captured(2);
+        else if (i + 1 < arguments.size())
+            value = arguments[++i];
+    }
+    return value;
 }
 
 QString whatToDo(const QString &program) {
@@ -46,12 +55,22 @@ QString quotedName(const QString &message) {
 // a plain function, so it reaches the watch under way through one object of
 // this file.
 struct ConnectionFailure {
+    // A message Qt gave while the platform started, passed on once it has.
+    struct Held {
+        QtMsgType type;
+        QString message;
+        const char *file, *function, *category;
+        int line;
+    };
+
     QString program;
     bool platformChosenHere = false;
     QString unopenedDisplay;
     QString missingPlatform;
     QString unloadedPlatform;
     QtMessageHandler previousHandler = nullptr;
+    std::mutex heldLock; // Qt may warn from a thread of its own
+    std::vector<Held> held;
 
     bool seen() const {
         return !unopenedDisplay.isNull() || !missingPlatform.isNull() || !unloadedPlatform.isNull();
@@ -76,6 +95,9 @@ QString ConnectionFailure::oneLine(const QString &fatal) const {
         return QStringLiteral("%1: there is no platform \"%2\"; the platforms available are %3.")
             .arg(program, missingPlatform, available.match(fatal).captured(1));
     }
+    if (!unopenedDisplay.isNull() && unopenedDisplay.isEmpty())
+        return QStringLiteral("%1: no display was named (DISPLAY is not set).").arg(program) +
+               whatToDo(program);
     if (!unopenedDisplay.isNull())
         return QStringLiteral("%1: cannot open display %2.").arg(program, unopenedDisplay) +
                whatToDo(program);
@@ -89,14 +111,18 @@ QString ConnectionFailure::oneLine(const QString &fatal) const {
     return QStringLiteral("%1: cannot start: %2").arg(program, fatal.trimmed().section('\n', 0, 0));
 }
 
+[[noreturn]] void endWith(const QString &line) {
+    QTextStream(stderr) << line << Qt::endl;
+    std::_Exit(1);
+}
+
 void watchConnection(QtMsgType type, const QMessageLogContext &context, const QString &message) {
     // Qt gives these at different levels: a warning, a critical message, an
     // information.
     static const QString couldNotConnect = QStringLiteral("could not connect to display");
     ConnectionFailure &failure = *watched;
     if (type == QtFatalMsg) {
-        QTextStream(stderr) << failure.oneLine(message) << Qt::endl;
-        std::_Exit(1);
+        endWith(failure.oneLine(message));
     } else if (message.startsWith(couldNotConnect)) {
         failure.unopenedDisplay = message.mid(couldNotConnect.size()).trimmed();
     } else if (message.startsWith(QLatin1String("Failed to create wl_display"))) {
@@ -106,18 +132,25 @@ void watchConnection(QtMsgType type, const QMessageLogContext &context, const QS
     } else if (message.startsWith(QLatin1String("Could not load the Qt platform plugin"))) {
         failure.unloadedPlatform = quotedName(message);
     } else if (!failure.seen()) {
-        failure.previousHandler(type, context, message);
+        const std::lock_guard lock(failure.heldLock);
+        failure.held.push_back(
+            {type, message, context.file, context.function, context.category, context.line});
     }
 }
 
 } // namespace
 
 DisplayChoice chooseDisplay(const QStringList &arguments, const VersionRecord &record) {
-    if (hasOption(arguments, QStringLiteral("platform")) ||
-        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Qt reads "-platform xcb" and "-display :0" but not "-platform=xcb" nor
+    // "-display=:0", which the command line accepts too: each is put where
+    // Qt reads it in every form, its environment.
+    if (const std::optional<QString> platform = optionValue(arguments, QStringLiteral("platform")))
+        qputenv("QT_QPA_PLATFORM", platform->toLocal8Bit());
+    if (const std::optional<QString> display = optionValue(arguments, QStringLiteral("display")))
+        qputenv("DISPLAY", display->toLocal8Bit());
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return {}; // the user's choice
-    if (hasOption(arguments, QStringLiteral("display")) ||
-        !qEnvironmentVariableIsEmpty("DISPLAY")) {
+    if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
         return {.chosenHere = true};
     }
@@ -140,7 +173,20 @@ DisplayConnectionWatch::DisplayConnectionWatch(const VersionRecord &record,
 
 DisplayConnectionWatch::~DisplayConnectionWatch() {
     qInstallMessageHandler(watched->previousHandler);
+    for (const ConnectionFailure::Held &held : watched->held)
+        watched->previousHandler(
+            held.type, QMessageLogContext(held.file, held.line, held.function, held.category),
+            held.message);
     watched.reset();
+}
+
+void DisplayConnectionWatch::requireScreen() const {
+    // A platform may start without a screen (linuxfb without a frame
+    // buffer); Qt would end the program when the window is made, with
+    // status 134.
+    if (QGuiApplication::screens().isEmpty())
+        endWith(QStringLiteral("%1: the platform \"%2\" has no screen to show a window on.")
+                    .arg(watched->program, QGuiApplication::platformName()));
 }
 
 } // namespace startup

@@ -26,14 +26,20 @@ DisplayChoice chooseDisplay(const QStringList &arguments, const VersionRecord &r
 
 // Held around the making of the application: a display that does not
 // answer, or a platform that is not there or cannot start, ends the program
-// with one line that names it, and status 1. Qt's own failure to connect is
+// with one line that names it, and status 1; nothing else Qt says meanwhile
+// is shown then. Qt's own failure to connect is
 // the check, so no connection is made beforehand just to test the display.
 class DisplayConnectionWatch {
 public:
     DisplayConnectionWatch(const VersionRecord &record, const DisplayChoice &choice);
+    // Passes on what else Qt said while the platform started.
     ~DisplayConnectionWatch();
     DisplayConnectionWatch(const DisplayConnectionWatch &) = delete;
     DisplayConnectionWatch &operator=(const DisplayConnectionWatch &) = delete;
+
+    // Once the application is made: a platform that started without a
+    // screen to show a window on ends the program too.
+    void requireScreen() const;
 };
 
 } // namespace startup

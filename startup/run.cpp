@@ -24,7 +24,9 @@ QStringList argumentList(int argc, char **argv) {
 std::unique_ptr<QApplication> makeApplication(int &argc, char **argv, const VersionRecord &record,
                                               const DisplayChoice &choice) {
     const DisplayConnectionWatch watch(record, choice);
-    return std::make_unique<QApplication>(argc, argv);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    watch.requireScreen();
+    return app;
 }
 
 } // namespace

@@ -1,13 +1,16 @@
 #include "text_box.h"
 
+#include "core/box_text.h"
+
 #include <QEvent>
+#include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QTextBoundaryFinder>
 #include <QValidator>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ui {
 namespace {
@@ -23,41 +26,20 @@ constexpr int lineEditTextMargin = 2;
 // The caret QLineEdit draws after the text, in pixels.
 constexpr int caretWidth = 1;
 
-// Characters that have no business in a number and would hide what the box
-// holds: control characters, and the invisible format characters: zero-width
-// spaces and joiners, soft hyphens, byte order marks, and the marks,
-// embeddings, overrides and isolates that reorder text ("\u202E123" shows
-// "321").
-bool isHidden(char32_t c) {
-    const QChar::Category category = QChar::category(c);
-    return category == QChar::Other_Control || category == QChar::Other_Format;
-}
+// The most UTF-16 code units of text a box holds before it is cleaned. The
+// line edit cuts every insertion (typed, pasted, dropped, set) to what fits
+// in this before the validator sees it, so that an insertion of any size
+// costs no more than this. Well above six characters, so that a few
+// invisible characters or marks among them do not push the digits out.
+constexpr int insertionLimit = 64;
 
-// Where the first `count` characters end, as a reader counts them (grapheme
-// clusters), so that no surrogate pair or accent is split.
-qsizetype characterBoundary(const QString &text, int count) {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype end = 0;
-    for (int i = 0; i < count && end < text.size(); ++i)
-        end = finder.toNextBoundary();
-    return end;
-}
+// The narrowing measures the text once a step, each step narrowing in
+// proportion to what is left over: the programs' boxes take two. The bound
+// keeps a text whose glyphs hardly stretch from being measured over and over.
+constexpr int narrowingSteps = 4;
 
-// The boundary between characters nearest to pos, looking back or ahead.
-qsizetype snapToCharacter(const QString &text, qsizetype pos, bool ahead) {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    finder.setPosition(pos);
-    if (finder.isAtBoundary())
-        return pos;
-    return ahead ? finder.toNextBoundary() : finder.toPreviousBoundary();
-}
-
-int characterCount(const QString &text) {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    int count = 0;
-    while (finder.toNextBoundary() != -1)
-        ++count;
-    return count;
+std::u16string_view view(QStringView text) {
+    return {text.utf16(), std::size_t(text.size())};
 }
 
 } // namespace
@@ -75,25 +57,40 @@ public:
     int maximum() const { return m_maximum; }
     void setMaximum(int count) { m_maximum = count; }
 
+    // The face is looked up when text first comes, in the font the box has
+    // by then.
+    void setFont(const QFont &font) {
+        m_font = font;
+        m_face.reset();
+    }
+
     State validate(QString &input, int &pos) const override {
-        for (qsizetype end = input.size(); end > 0;) { // character by character, from the end
-            qsizetype start = end - 1;
-            char32_t c = input[start].unicode();
-            if (input[start].isLowSurrogate() && start > 0 && input[start - 1].isHighSurrogate())
-                c = QChar::surrogateToUcs4(input[--start], input[end - 1]);
-            if (isHidden(c)) {
-                input.remove(start, end - start);
-                if (start < pos)
-                    pos -= int(std::min(end, qsizetype(pos)) - start);
-            }
-            end = start;
-        }
-        if (m_maximum > 0 && characterBoundary(input, m_maximum) < input.size())
+        // Before and after the caret apart, so that the caret stays where it
+        // was among what is kept.
+        const QString before = shown(QStringView(input).first(pos));
+        input = before + shown(QStringView(input).sliced(pos));
+        pos = int(before.size());
+        if (m_maximum > 0 && core::characterCount(view(input)) > std::size_t(m_maximum))
             cutInsertionToFit(input, pos);
         return Acceptable;
     }
 
 private:
+    // The text cleaned, each character the box's own face cannot draw shown
+    // as '?'. Drawn from another font, such a character would cost a search
+    // of every installed font, to no avail and with warnings where none has
+    // it; '?' ends a number, as the character itself does.
+    QString shown(QStringView text) const {
+        if (!m_face)
+            m_face = QRawFont::fromFont(m_font);
+        std::u32string characters =
+            QString::fromStdU16String(core::cleanBoxText(view(text))).toStdU32String();
+        for (char32_t &c : characters)
+            if (c != U' ' && m_face->isValid() && !m_face->supportsCharacter(c))
+                c = U'?';
+        return QString::fromStdU32String(characters);
+    }
+
     // The insertion lies between what the new text shares with the text
     // before the change at its start and at its end, in whole characters.
     void cutInsertionToFit(QString &input, int &pos) const {
@@ -101,34 +98,57 @@ private:
         qsizetype head = 0;
         while (head < before && head < input.size() && input[head] == m_accepted[head])
             ++head;
-        head = snapToCharacter(input, head, false);
+        if (head > 0 && input[head - 1].isHighSurrogate())
+            --head;
         qsizetype tail = 0;
         while (tail < before - head && tail < input.size() - head &&
                input[input.size() - 1 - tail] == m_accepted[before - 1 - tail])
             ++tail;
-        const qsizetype tailStart = snapToCharacter(input, input.size() - tail, true);
+        qsizetype tailStart = input.size() - tail;
+        if (tailStart < input.size() && input[tailStart].isLowSurrogate())
+            ++tailStart;
         const QString inserted = input.mid(head, tailStart - head);
-        const int room = m_maximum - characterCount(input.left(head) + input.mid(tailStart));
-        const QString cut = inserted.left(characterBoundary(inserted, std::max(room, 0)));
-        input = input.left(head) + cut + input.mid(tailStart);
+        const auto kept = core::characterCount(view(input)) - core::characterCount(view(inserted));
+        const auto room = std::size_t(m_maximum) - std::min(kept, std::size_t(m_maximum));
+        const QString cut =
+            inserted.first(qsizetype(core::characterBoundary(view(inserted), room)));
+        input = input.first(head) + cut + input.sliced(tailStart);
         pos = int(head + cut.size());
     }
 
     int m_maximum = 0;
     QString m_accepted;
+    QFont m_font;
+    mutable std::optional<QRawFont> m_face;
 };
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent), m_input(new BoxInput(this)), m_font(font()) {
+    setMaxLength(insertionLimit);
+    m_input->setFont(m_font);
     setValidator(m_input);
     connect(this, &QLineEdit::textChanged, this, &TextBox::fitText);
 }
 
 void TextBox::changeEvent(QEvent *event) {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange && !m_fitting) {
+    switch (event->type()) {
+    case QEvent::FontChange:
+        if (m_fitting)
+            break;
         m_font = font(); // which still carries any narrowing: the font as given has none
         m_font.setStretch(QFont::AnyStretch);
+        m_input->setFont(m_font);
         fitText();
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+        // A platform theme may set a whole palette on every widget (qt6ct
+        // does when its settings change), which wipes the tint.
+        if (m_refused && !m_tinting)
+            tint();
+        break;
+    default:
+        break;
     }
 }
 
@@ -152,12 +172,17 @@ void TextBox::fitText() {
                std::max(0, -QFontMetrics(font, this).minLeftBearing());
     };
     QFont fitted = m_font;
-    const int used = widthUsed(m_font);
-    if (used > room && room > 0) {
-        int stretch = std::clamp(100 * room / used, 1, 99);
-        fitted.setStretch(stretch);
-        while (stretch > 1 && widthUsed(fitted) > room)
-            fitted.setStretch(--stretch);
+    int used = widthUsed(m_font);
+    int stretch = 100;
+    for (int step = 0; step < narrowingSteps && used > room && room > 0 && stretch > 1; ++step) {
+        QFont narrower = fitted;
+        narrower.setStretch(std::clamp(stretch * room / used, 1, stretch - 1));
+        const int narrowed = widthUsed(narrower);
+        if (narrowed >= used) // a glyph that does not stretch
+            break;
+        fitted = narrower;
+        stretch = narrower.stretch();
+        used = narrowed;
     }
     if (fitted == font())
         return;
@@ -175,24 +200,35 @@ void TextBox::setMaximumCharacters(int count) {
 }
 
 void TextBox::showRefusal(const QString &why) {
-    if (!m_refused) {
-        m_normalPalette = palette();
+    if (!m_refused)
         m_normalToolTip = toolTip();
-    }
-    QPalette tinted = m_normalPalette;
-    tinted.setColor(QPalette::Base, refusedBase);
-    tinted.setColor(QPalette::Text, refusedText);
-    setPalette(tinted);
-    setToolTip(why);
     m_refused = true;
+    tint();
+    setToolTip(why);
 }
 
 void TextBox::clearRefusal() {
     if (!m_refused)
         return;
-    setPalette(m_normalPalette);
-    setToolTip(m_normalToolTip);
     m_refused = false;
+    // The tinted colours given back to the desktop's palette, whichever it
+    // is by now.
+    QPalette normal = palette();
+    QPalette tinted;
+    tinted.setColor(QPalette::Base, refusedBase);
+    tinted.setColor(QPalette::Text, refusedText);
+    normal.setResolveMask(normal.resolveMask() & ~tinted.resolveMask());
+    setPalette(normal);
+    setToolTip(m_normalToolTip);
+}
+
+void TextBox::tint() {
+    QPalette tinted = palette();
+    tinted.setColor(QPalette::Base, refusedBase);
+    tinted.setColor(QPalette::Text, refusedText);
+    m_tinting = true;
+    setPalette(tinted);
+    m_tinting = false;
 }
 
 } // namespace ui

@@ -292,7 +292,8 @@ private slots:
     // runs (qt6ct on Qt 6.4): a new style and application palette, then to
     // every widget, in the arbitrary order of allWidgets(), a theme change
     // and the new palette set on the widget itself. The scheme and its check
-    // mark agree afterwards in every cell, ticking or not.
+    // mark agree afterwards in every cell, ticking or not, and a refused box
+    // stays tinted.
     void themeReload_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("scheme");
@@ -314,6 +315,9 @@ private slots:
         QFETCH(bool, ticking);
         auto window = open(program, core::clockSeededDraw());
         choose(window.get(), "Visual", scheme);
+        const bool refused = program == "corvane2" && !ticking; // a tinted box, too
+        if (refused)
+            type(window.get(), "Countdown Speed", "-5");
         if (ticking) {
             type(window.get(), "Speed of Spins", "1");
             click(window.get(), "Auto- Spinner");
@@ -333,6 +337,15 @@ private slots:
         QTest::qWait(ticking ? 50 : 0);
         QCOMPARE(wornColours(window.get()), qMakePair(QColor(Qt::black), QColor(Qt::green)));
         QCOMPARE(checkedItems(window.get()), program == "corvane2" ? scheme : "");
+        if (refused) { // tinted still, black on light red, then in the new palette's colours
+            QVERIFY(state(window.get()).endsWith("refused why"));
+            const QLineEdit *box = find<QLineEdit>(window.get(), "Countdown Speed");
+            QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::black));
+            type(window.get(), "Countdown Speed", "7");
+            QCOMPARE(box->palette().color(QPalette::Text),
+                     QApplication::palette().color(QPalette::Text));
+            QVERIFY(!state(window.get()).contains("refused"));
+        }
     }
 
     // A batch makes as many spins as the box says, five draws each, and

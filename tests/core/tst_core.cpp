@@ -1,7 +1,8 @@
-// The rules without a window: typed text as a number, an interval and a
-// count, rounding, the draw and its statistics, the countdown's tick, and
-// readable scheme colours.
+// The rules without a window: what a box keeps of typed text, that text as
+// a number, an interval and a count, rounding, the draw and its statistics, the countdown's tick,
+// and readable scheme colours.
 
+#include "core/box_text.h"
 #include "core/conversions.h"
 #include "core/countdown.h"
 #include "core/draw.h"
@@ -38,20 +39,17 @@ private slots:
         QTest::addRow("no_infinity_words") << "inf" << 0.0;
         QTest::addRow("no_hexadecimal") << "0x1A" << 0.0;
         QTest::addRow("beyond_double") << "9e9999" << beyond;
+        QTest::addRow("exponent_at_64_bit_top") << "1e9223372036854775807" << beyond;
         QTest::addRow("large_fraction_beyond_double") << "0.01e312" << beyond;
         QTest::addRow("too_small_is_zero") << "-1e-9999" << 0.0;
         QTest::addRow("many_digits_small") << "100e-400" << 0.0;
         QTest::addRow("long_fraction_small") << "0." + QString(400, '0') + "1e50" << 0.0;
         QTest::addRow("huge_exponent_small") << "1e-99999999999999999999" << 0.0;
-        // Read as shown: digits of every script, blanks of every kind,
-        // invisible characters as nothing.
-        QTest::addRow("full_width_digits") << "３００" << 300.0;
-        QTest::addRow("arabic_indic_digits") << "٣٠٠" << 300.0;
+        // Read as a box shows it.
         QTest::addRow("devanagari_fraction_exponent") << "-१.५e२" << -150.0;
-        QTest::addRow("digits_beyond_16_bits") << "\U0001D7D3\U0001D7CE" << 50.0;
-        QTest::addRow("no_break_and_ideographic_spaces_before") << "\u00A0\u3000-7" << -7.0;
-        QTest::addRow("no_break_space_inside_ends") << "1\u00A0000" << 1.0;
-        QTest::addRow("invisible_characters_inside") << "\uFEFF1\u200B0\u00AD00" << 1000.0;
+        QTest::addRow("variation_selector_inside") << "1\uFE0F00" << 100.0;
+        QTest::addRow("blank_inside_ends") << "1\u00A0000" << 1.0;
+        QTest::addRow("letter_of_another_script_ends") << "1\u09052" << 1.0;
     }
     void leadingNumber() {
         QFETCH(QString, text);
@@ -60,6 +58,30 @@ private slots:
         QCOMPARE(number.has_value(), !std::isnan(expected));
         if (number)
             QCOMPARE(*number, expected);
+    }
+
+    // What a box keeps of what is typed or pasted into it.
+    void boxText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        // clang-format off
+        QTest::addRow("digits_of_every_script") << "\u0663\u0969\u0E53\u17E3\U0001D7D3" << "33335";
+        QTest::addRow("full_width_forms") << "\uFF11\uFF45\uFF0D\uFF13\uFF0E\uFF15" << "1e-3.5";
+        QTest::addRow("small_and_half_width_forms") << "\uFE63\uFE52\uFF76\uFF9E" << "-.\u30AB";
+        QTest::addRow("minus_sign") << "\u22125" << "-5";
+        QTest::addRow("other_compatibility_forms_kept") << "\u207B10\u00B2\u00BD\u2460\uFB01" << "\u207B10\u00B2\u00BD\u2460\uFB01";
+        QTest::addRow("marks_and_selectors_out") << "1\u0301\u034F\u17B4\uFE0F\u0903\u20DD\U000E01000" << "10";
+        QTest::addRow("hangul_fillers_out") << "\u3164\u115F\u1160\uFFA01" << "1";
+        QTest::addRow("jamo_out_syllables_kept") << "\u1100\u1161\u11A8\uAC01\u3131" << "\uAC01\u3131";
+        QTest::addRow("controls_and_format_out") << "\u202E3\u200B2\u00AD\u0001\t\u00851" << "321";
+        QTest::addRow("unpaired_surrogates_out") << QStringView(u"\xD800" u"1\xDC00" u"2\xD800").toString() << "12";
+        QTest::addRow("pair_kept") << "\U0001F469\u200D\U0001F467" << "\U0001F469\U0001F467";
+        QTest::addRow("blanks_are_spaces") << "\u00A0\u3000\u2028\u2800\uFFFC1" << "     1";
+        // clang-format on
+    }
+    void boxText() {
+        QFETCH(QString, typed);
+        QTEST(QString::fromStdU16String(core::cleanBoxText(typed.toStdU16String())), "kept");
     }
 
     // What a box's text means as a batch's spins and as a timer's wait:
