@@ -40,16 +40,12 @@ const countdown::CountdownControls *countdownControls(const QWidget *window) {
     return countdown ? &countdown->controls() : nullptr;
 }
 
-bool noticeShown(const QWidget *window) {
-    const ui::Label *notice = find<ui::Label>(window, "Countdown Complete");
-    return notice && notice->isVisible();
-}
-
 // The digits, which cells show, then whether the notice shows, which
 // timers tick and whether a refusal is shown: "2 3 4 1 1 11100 countdown".
 QString state(const QWidget *window) {
     QStringList seen{digits(window), shown(window)};
-    if (noticeShown(window))
+    if (const auto *notice = find<ui::Label>(window, "Countdown Complete");
+        notice && notice->isVisible())
         seen.append("notice");
     if (const countdown::CountdownControls *controls = countdownControls(window)) {
         if (controls->autoSpinTimer->isTicking())
@@ -124,7 +120,8 @@ private slots:
 
     // Scripts of actions separated by "|": a button's caption, a menu item,
     // "tick" or "tick*N" (the countdown's timer), "auto" (auto-spin's timer),
-    // "spun" (waits for auto-spin's own timer to spin), or "label=text" typed
+    // "spun" (waits for auto-spin's own timer to spin), "ended" (waits for the
+    // countdown's own timer to stop), or "label=text" typed
     // into the box that label names. The scripted draws
     // feed every spin, then 1s. The state is what the user sees afterwards.
     void script_data() {
@@ -162,6 +159,7 @@ private slots:
         // Typed key by key, "-5" passes through "-", which pauses the count.
         QTest::addRow("speed_refused_shown") << "corvane2" << none << "Count down|Countdown Speed=-5" << "0 0 0 0 0 11100 refused why";
         QTest::addRow("speed_taken_again") << "corvane2" << none << "Count down|Countdown Speed=-5|Countdown Speed=7" << "0 0 0 0 0 11100 countdown";
+        QTest::addRow("countdown_timer_runs") << "corvane2" << values({0, 1, 2}) << "Spin|Countdown Speed=1|Count down|ended" << "0 0 0 1 1 11100 notice";
         // clang-format on
     }
     void script() {
@@ -174,6 +172,9 @@ private slots:
             const int drawn = *script.count;
             if (action == "spun")
                 QTRY_VERIFY_WITH_TIMEOUT(*script.count > drawn, 20000);
+            else if (action == "ended")
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    !countdownControls(window.get())->countdownTimer->isTicking(), 20000);
             else if (action.startsWith("tick"))
                 tick(countdownControls(window.get())->countdownTimer,
                      qMax(1, action.section('*', 1).toInt()));
@@ -200,17 +201,6 @@ private slots:
             QCOMPARE(shown(window.get()),
                      QString(first, '0') + QString(count, '1') + QString(5 - first - count, '0'));
         }
-    }
-
-    // The countdown's real timer, at a short interval typed into its box;
-    // the "spun" rows above let auto-spin's run.
-    void countdownTimerRuns() {
-        auto window = open("corvane2", ScriptedDraw{{0, 1, 2}}.draw());
-        click(window.get(), "Spin");
-        type(window.get(), "Countdown Speed", "1");
-        click(window.get(), "Count down");
-        QTRY_VERIFY_WITH_TIMEOUT(noticeShown(window.get()), 20000);
-        QCOMPARE(state(window.get()), "0 0 0 1 1 11100 notice");
     }
 
     // Each scheme colours the display and every cell, hidden ones too, with
@@ -269,44 +259,27 @@ private slots:
             QCOMPARE(wornColours(window.get()), greenOnBlack);
     }
 
-    // A new palette shows the current scheme anew: the one chosen, or the
-    // desktop's control colours a window opened in.
-    void paletteChange() {
-        const auto corvane = open("corvane", core::clockSeededDraw());
-        const auto corvane2 = open("corvane2", core::clockSeededDraw());
-        choose(corvane2.get(), "Visual", "grey");
-        // Once the windows have settled, the palette's own news is all that
-        // can colour them anew.
-        QCoreApplication::processEvents();
-        const DesktopPalette dark(darkPalette());
-        QCoreApplication::processEvents();
-        const QColor button(0x42, 0x42, 0x45);
-        QCOMPARE(wornColours(corvane.get()), qMakePair(button, QColor(Qt::white)));
-        QCOMPARE(wornColours(corvane2.get()), qMakePair(button, QColor(0xF9, 0xF9, 0xF9)));
-        // The rest of the window follows too.
-        const QImage caption = find<ui::Label>(corvane2.get(), "Speed of Spins")->grab().toImage();
-        QCOMPARE(caption.pixelColor(0, 0), button);
-    }
-
     // What a platform theme sends when its settings change while a program
     // runs (qt6ct on Qt 6.4): a new style and application palette, then to
     // every widget, in the arbitrary order of allWidgets(), a theme change
-    // and the new palette set on the widget itself. The scheme and its check
-    // mark agree afterwards in every cell, ticking or not, and a refused box
-    // stays tinted.
+    // and the new palette set on the widget itself. The window follows the
+    // new palette, the scheme chosen (or the desktop's colours it opened in)
+    // and its check mark agree afterwards in every cell, ticking or not, and
+    // a refused box stays tinted.
     void themeReload_data() {
         QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QString>("scheme"); // empty: as the window opened
         QTest::addColumn<bool>("windowFirst");
         QTest::addColumn<bool>("ticking");
-        QTest::addRow("corvane2_window_first") << "corvane2"
-                                               << "Fluro" << true << false;
-        QTest::addRow("corvane2_window_last") << "corvane2"
-                                              << "Fluro" << false << false;
-        QTest::addRow("corvane2_ticking") << "corvane2"
-                                          << "Fluro" << true << true;
-        QTest::addRow("corvane_window_first") << "corvane"
-                                              << "Negative" << true << false;
+        QTest::addColumn<QColor>("back");
+        QTest::addColumn<QColor>("digits");
+        const QColor button(0x42, 0x42, 0x45), black(Qt::black), green(Qt::green);
+        // clang-format off
+        QTest::addRow("corvane_as_opened") << "corvane" << "" << true << false << button << QColor(Qt::white);
+        QTest::addRow("corvane_negative_window_last") << "corvane" << "Negative" << false << false << black << green;
+        QTest::addRow("corvane2_grey_window_last") << "corvane2" << "grey" << false << false << button << QColor(0xF9, 0xF9, 0xF9);
+        QTest::addRow("corvane2_fluro_ticking") << "corvane2" << "Fluro" << true << true << black << green;
+        // clang-format on
     }
     void themeReload() {
         QFETCH(QString, program);
@@ -314,7 +287,8 @@ private slots:
         QFETCH(bool, windowFirst);
         QFETCH(bool, ticking);
         auto window = open(program, core::clockSeededDraw());
-        choose(window.get(), "Visual", scheme);
+        if (!scheme.isEmpty())
+            choose(window.get(), "Visual", scheme);
         const bool refused = program == "corvane2" && !ticking; // a tinted box, too
         if (refused)
             type(window.get(), "Countdown Speed", "-5");
@@ -335,8 +309,12 @@ private slots:
             widget->setPalette(darkPalette());
         }
         QTest::qWait(ticking ? 50 : 0);
-        QCOMPARE(wornColours(window.get()), qMakePair(QColor(Qt::black), QColor(Qt::green)));
+        QFETCH(QColor, back);
+        QFETCH(QColor, digits);
+        QCOMPARE(wornColours(window.get()), qMakePair(back, digits));
         QCOMPARE(checkedItems(window.get()), program == "corvane2" ? scheme : "");
+        const QImage caption = find<ui::Label>(window.get(), "Speed of Spins")->grab().toImage();
+        QCOMPARE(caption.pixelColor(0, 0), QColor(0x42, 0x42, 0x45));
         if (refused) { // tinted still, black on light red, then in the new palette's colours
             QVERIFY(state(window.get()).endsWith("refused why"));
             const QLineEdit *box = find<QLineEdit>(window.get(), "Countdown Speed");

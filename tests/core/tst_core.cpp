@@ -26,7 +26,6 @@ private slots:
         QTest::addRow("blanks_and_tab_skipped") << " \t 42" << 42.0;
         QTest::addRow("lone_sign") << "-" << 0.0;
         QTest::addRow("lone_point") << "." << 0.0;
-        QTest::addRow("letters") << "abc" << 0.0;
         QTest::addRow("two_signs") << "+-5" << 0.0;
         QTest::addRow("plus_sign") << "+8" << 8.0;
         QTest::addRow("digits_then_letter") << "12x" << 12.0;
@@ -42,7 +41,6 @@ private slots:
         QTest::addRow("exponent_at_64_bit_top") << "1e9223372036854775807" << beyond;
         QTest::addRow("large_fraction_beyond_double") << "0.01e312" << beyond;
         QTest::addRow("too_small_is_zero") << "-1e-9999" << 0.0;
-        QTest::addRow("many_digits_small") << "100e-400" << 0.0;
         QTest::addRow("long_fraction_small") << "0." + QString(400, '0') + "1e50" << 0.0;
         QTest::addRow("huge_exponent_small") << "1e-99999999999999999999" << 0.0;
         // Read as a box shows it.

@@ -152,8 +152,6 @@ def check_program(name, process):
     wait_until(lambda: all(v in range(1, 11) for v in values()), "Enter to press Spin")
     press(found, "Clear" if "Clear" in buttons else "Zero")
     wait_until(lambda: values() == [0] * 5, "five zeros")
-    press(found, "Spin")
-    wait_until(lambda: all(v in range(1, 11) for v in values()), "five cells from 1 to 10")
     check_heard(name, found, values)
     if "Clear" in buttons:  # a refused batch: the focus comes back once its message goes
         found[(Atspi.Role.TEXT, "Number of Spins")].set_text_contents("4e4")
@@ -176,6 +174,7 @@ def check_heard(name, found, values):
         press(found, "Spin")
         wait_until(heard.notifications, "Spin heard")
         pump(0.5)
+        assert all(v in range(1, 11) for v in values()), f"cells read {values()}"
         assert heard.notifications() == [" ".join(str(int(v)) for v in values())]
         box, count = ("Speed of Spins", "1") if "corvane" in name else ("Number of Spins", "999")
         found[(Atspi.Role.TEXT, box)].set_text_contents(count)

@@ -179,7 +179,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("narrowed");
         QTest::addRow("six_widest_digits") << 30.0 << QSize(73, 56) << "888888" << true;
-        QTest::addRow("six_digits") << 30.0 << QSize(73, 56) << "123456" << true;
         QTest::addRow("three_widest_digits") << 26.25 << QSize(49, 49) << "888" << true;
         QTest::addRow("short_text_kept") << 30.0 << QSize(73, 56) << "93" << false;
     }
@@ -244,7 +243,6 @@ private slots:
     void timerAfterAStall_data() {
         QTest::addColumn<int>("behind"); // the next tick's due time, at the late tick
         QTest::addColumn<int>("nextWait");
-        QTest::addRow("behind_caught_up") << 500 << 0;
         QTest::addRow("a_second_behind_caught_up") << 1000 << 0;
         QTest::addRow("further_behind_starts_again") << 1001 << 10;
     }
