@@ -33,10 +33,10 @@ constexpr int caretWidth = 1;
 // invisible characters or marks among them do not push the digits out.
 constexpr int insertionLimit = 64;
 
-// The narrowing measures the text once a step, each step narrowing in
-// proportion to what is left over: the programs' boxes take two. The bound
-// keeps a text whose glyphs hardly stretch from being measured over and over.
-constexpr int narrowingSteps = 4;
+// The narrowing measures the text once a step: one in proportion, then one
+// unit of stretch at a time, which the programs' boxes need no more than
+// three of. The bound keeps a text from being measured over and over.
+constexpr int narrowingSteps = 16;
 
 std::u16string_view view(QStringView text) {
     return {text.utf16(), std::size_t(text.size())};
@@ -172,17 +172,18 @@ void TextBox::fitText() {
                std::max(0, -QFontMetrics(font, this).minLeftBearing());
     };
     QFont fitted = m_font;
-    int used = widthUsed(m_font);
-    int stretch = 100;
-    for (int step = 0; step < narrowingSteps && used > room && room > 0 && stretch > 1; ++step) {
-        QFont narrower = fitted;
-        narrower.setStretch(std::clamp(stretch * room / used, 1, stretch - 1));
-        const int narrowed = widthUsed(narrower);
-        if (narrowed >= used) // a glyph that does not stretch
-            break;
-        fitted = narrower;
-        stretch = narrower.stretch();
-        used = narrowed;
+    const int used = widthUsed(m_font);
+    if (used > room && room > 0) {
+        int stretch = std::clamp(100 * room / used, 1, 99);
+        fitted.setStretch(stretch);
+        // Then to the widest stretch that fits, unless the first step narrowed
+        // nothing: glyphs drawn from another face do not stretch.
+        int width = widthUsed(fitted);
+        for (int step = 0; width > room && width < used && stretch > 1 && step < narrowingSteps;
+             ++step) {
+            fitted.setStretch(--stretch);
+            width = widthUsed(fitted);
+        }
     }
     if (fitted == font())
         return;
