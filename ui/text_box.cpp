@@ -167,16 +167,24 @@ void TextBox::fitText() {
     initStyleOption(&option);
     const int room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() -
                      2 * lineEditTextMargin;
-    const auto widthUsed = [this](const QFont &font) {
-        return int(std::ceil(QFontMetricsF(font, this).horizontalAdvance(text()))) + caretWidth +
-               std::max(0, -QFontMetrics(font, this).minLeftBearing());
+    const auto besideText = [this](const QFont &font) {
+        return caretWidth + std::max(0, -QFontMetrics(font, this).minLeftBearing());
+    };
+    const auto widthUsed = [&](const QFont &font) {
+        return int(std::ceil(QFontMetricsF(font, this).horizontalAdvance(text()))) +
+               besideText(font);
     };
     QFont fitted = m_font;
     const int used = widthUsed(m_font);
     if (used > room && room > 0) {
-        int stretch = std::clamp(100 * room / used, 1, 99);
+        // First in proportion to the text alone, as the caret and the
+        // overhang keep their width: that is the widest stretch that fits
+        // when the glyphs scale evenly, and so the only narrowed face made.
+        const qreal textAdvance = QFontMetricsF(m_font, this).horizontalAdvance(text());
+        const qreal proportion = (room - besideText(m_font)) / std::max<qreal>(textAdvance, 1);
+        int stretch = int(std::clamp<qreal>(100 * proportion, 1, 99));
         fitted.setStretch(stretch);
-        // Then to the widest stretch that fits, unless the first step narrowed
+        // Then narrower while it does not fit, unless the first step narrowed
         // nothing: glyphs drawn from another face do not stretch.
         int width = widthUsed(fitted);
         for (int step = 0; width > room && width < used && stretch > 1 && step < narrowingSteps;
