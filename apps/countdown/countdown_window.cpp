@@ -2,7 +2,6 @@
 
 #include "core/conversions.h"
 
-#include <QActionGroup>
 #include <QMenu>
 
 #include <chrono>
@@ -55,15 +54,17 @@ void CountdownWindow::addOutputMenu() {
 }
 
 void CountdownWindow::addVisualMenu(const CountdownProgram &program) {
-    // One scheme is checked at a time; choosing the checked one keeps it.
-    auto *schemeItems = new QActionGroup(this);
+    // One scheme is checked at a time; choosing the checked one keeps it. Not
+    // an exclusive QActionGroup, which the style draws as radio buttons in
+    // place of check marks.
     for (const SchemeChoice &choice : program.schemes) {
         QAction *item = m_controls.visualMenu->addAction(ui::toQString(choice.caption));
         item->setCheckable(program.schemesChecked);
-        schemeItems->addAction(item);
         const auto choose = [this, item, scheme = choice.scheme] {
             showScheme(scheme, m_controls.display, m_controls.digitRow);
-            item->setChecked(true); // a plain item stays unchecked
+            // A plain item stays unchecked.
+            for (QAction *schemeItem : m_controls.visualMenu->actions())
+                schemeItem->setChecked(schemeItem == item);
         };
         connect(item, &QAction::triggered, this, choose);
         if (choice.atStart)
