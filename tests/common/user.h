@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/timer.h"
 
+#include <QAccessible>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -57,11 +58,14 @@ inline std::vector<ui::DigitCell *> cells(const QWidget *window) {
     return found;
 }
 
-// The five captions, "3 10 4 0 0".
+// The five captions, "3 10 4 0 0", each as a screen reader reads it too (the
+// cell's value); "?" for a cell the two read differently.
 inline QString digits(const QWidget *window) {
     QStringList texts;
-    for (ui::DigitCell *cell : cells(window))
-        texts.append(cell->text());
+    for (ui::DigitCell *cell : cells(window)) {
+        const auto *read = QAccessible::queryAccessibleInterface(cell)->valueInterface();
+        texts.append(read && read->currentValue() == cell->text() ? cell->text() : "?");
+    }
     return texts.join(QLatin1Char(' '));
 }
 
