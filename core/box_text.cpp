@@ -74,13 +74,13 @@ std::u16string cleanBoxText(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         UChar32 c;
         U16_NEXT(text.data(), i, text.size(), c); // an unpaired surrogate comes as itself
+        const UNormalizer2 *const mappings = isWidthForm(c) ? compatibilityMappings() : nullptr;
         std::array<UChar, 8> mapped{};
         UErrorCode error = U_ZERO_ERROR;
         const std::int32_t length =
-            isWidthForm(c) && compatibilityMappings()
-                ? unorm2_getDecomposition(compatibilityMappings(), c, mapped.data(),
-                                          std::int32_t(mapped.size()), &error)
-                : 0;
+            mappings ? unorm2_getDecomposition(mappings, c, mapped.data(),
+                                               std::int32_t(mapped.size()), &error)
+                     : 0;
         if (U_FAILURE(error) || length <= 0) {
             appendFolded(out, c);
             continue;

@@ -36,6 +36,13 @@ QString whatToDo(const QString &program) {
         .arg(program);
 }
 
+// Neither the command line nor DISPLAY names a display, whether X was the
+// user's choice or the program found no display of any kind.
+QString noDisplay(const QString &program) {
+    return QStringLiteral("%1: no display to open (DISPLAY is not set).").arg(program) +
+           whatToDo(program);
+}
+
 QString whatToDoOnWayland(const QString &program) {
     return QStringLiteral(" Start %1 inside a desktop session, or set WAYLAND_DISPLAY or DISPLAY "
                           "to a display that is running.")
@@ -96,8 +103,7 @@ QString ConnectionFailure::oneLine(const QString &fatal) const {
             .arg(program, missingPlatform, available.match(fatal).captured(1));
     }
     if (!unopenedDisplay.isNull() && unopenedDisplay.isEmpty())
-        return QStringLiteral("%1: no display was named (DISPLAY is not set).").arg(program) +
-               whatToDo(program);
+        return noDisplay(program);
     if (!unopenedDisplay.isNull())
         return QStringLiteral("%1: cannot open display %2.").arg(program, unopenedDisplay) +
                whatToDo(program);
@@ -158,9 +164,7 @@ DisplayChoice chooseDisplay(const QStringList &arguments, const VersionRecord &r
         qputenv("QT_QPA_PLATFORM", "wayland");
         return {.chosenHere = true};
     }
-    const QString program = ui::toQString(record.program);
-    return {.problem = QStringLiteral("%1: no display to open (DISPLAY is not set).").arg(program) +
-                       whatToDo(program)};
+    return {.problem = noDisplay(ui::toQString(record.program))};
 }
 
 DisplayConnectionWatch::DisplayConnectionWatch(const VersionRecord &record,

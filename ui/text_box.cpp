@@ -20,6 +20,12 @@ namespace {
 const QColor refusedBase(255, 205, 205);
 const QColor refusedText(Qt::black);
 
+QPalette tinted(QPalette palette) {
+    palette.setColor(QPalette::Base, refusedBase);
+    palette.setColor(QPalette::Text, refusedText);
+    return palette;
+}
+
 // What QLineEdit keeps free on either side of its text inside the contents
 // rectangle, in pixels.
 constexpr int lineEditTextMargin = 2;
@@ -223,20 +229,14 @@ void TextBox::clearRefusal() {
     // The tinted colours given back to the desktop's palette, whichever it
     // is by now.
     QPalette normal = palette();
-    QPalette tinted;
-    tinted.setColor(QPalette::Base, refusedBase);
-    tinted.setColor(QPalette::Text, refusedText);
-    normal.setResolveMask(normal.resolveMask() & ~tinted.resolveMask());
+    normal.setResolveMask(normal.resolveMask() & ~tinted(QPalette()).resolveMask());
     setPalette(normal);
     setToolTip(m_normalToolTip);
 }
 
 void TextBox::tint() {
-    QPalette tinted = palette();
-    tinted.setColor(QPalette::Base, refusedBase);
-    tinted.setColor(QPalette::Text, refusedText);
     m_tinting = true;
-    setPalette(tinted);
+    setPalette(tinted(palette()));
     m_tinting = false;
 }
 

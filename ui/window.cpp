@@ -74,8 +74,7 @@ Window::Window(const QString &title, int clientWidth, int clientHeight,
     m_client = new Frame(this);
     m_client->setFrameStyle(QFrame::NoFrame);
     m_client->setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
-    m_frameColours.append({m_client, backColour});
-    paint(m_frameColours.last());
+    hold({m_client, backColour});
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -169,6 +168,18 @@ void Window::recolour() {
         paintScheme(m_scheme->scheme, m_scheme->frame, *m_scheme->cells);
 }
 
+// The colours a description gives are held, to be resolved again whenever
+// the desktop's palette changes.
+void Window::hold(const FrameColour &colour) {
+    m_frameColours.append(colour);
+    paint(colour);
+}
+
+void Window::hold(const LabelColours &colours) {
+    m_labelColours.append(colours);
+    paint(colours);
+}
+
 void Window::paint(const FrameColour &colour) {
     colour.frame->setBackColour(resolveColour(colour.back));
 }
@@ -180,8 +191,7 @@ void Window::paint(const LabelColours &colours) {
 Frame *Window::makeFrame(QWidget *container, const Properties &properties) {
     auto *frame = new Frame(container);
     place(frame, properties);
-    m_frameColours.append({frame, properties.backColour.value_or(core::SystemColour::ButtonFace)});
-    paint(m_frameColours.last());
+    hold({frame, properties.backColour.value_or(core::SystemColour::ButtonFace)});
     return frame;
 }
 
@@ -211,9 +221,8 @@ void Window::setUp(Label *label, const Properties &properties) {
     label->setNotice(properties.notice);
     if (properties.align == Align::Centre)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_labelColours.append({label, properties.backColour.value_or(core::SystemColour::ButtonFace),
-                           properties.foreColour.value_or(core::SystemColour::ButtonText)});
-    paint(m_labelColours.last());
+    hold({label, properties.backColour.value_or(core::SystemColour::ButtonFace),
+          properties.foreColour.value_or(core::SystemColour::ButtonText)});
 }
 
 Shape *makeShape(QWidget *container, const Properties &properties) {

@@ -86,6 +86,8 @@ private:
     // Every colour as the desktop's palette now resolves it: the
     // description's, then the scheme shown over them.
     void recolour();
+    void hold(const FrameColour &colour);
+    void hold(const LabelColours &colours);
     static void paint(const FrameColour &colour);
     static void paint(const LabelColours &colours);
 
